@@ -1,0 +1,71 @@
+#include "config/fixed_field.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace varnix {
+namespace {
+
+// Where a cut at `width` must move back to so that no character is split.
+std::size_t characterBoundaryAtOrBefore(std::string_view text, std::size_t width)
+{
+#ifdef _WIN32
+    // ANSI code pages are single-byte except the East Asian double-byte ones.
+    std::size_t i = 0;
+    while (i < width) {
+        const std::size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[i])) ? 2 : 1;
+        if (i + step > width)
+            return i;
+        i += step;
+    }
+    return width;
+#else
+    // The 8-bit encoding here is UTF-8. Only a well-formed sequence that
+    // straddles the cut is moved; stray bytes from a foreign file stay bytes.
+    std::size_t start = width;
+    while (start > 0 && width - start < 3 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
+        --start;
+    if (start == width)
+        return width;
+    const auto lead = static_cast<unsigned char>(text[start]);
+    std::size_t length = 0;
+    if ((lead & 0xE0) == 0xC0)
+        length = 2;
+    else if ((lead & 0xF0) == 0xE0)
+        length = 3;
+    else if ((lead & 0xF8) == 0xF0)
+        length = 4;
+    if (length == 0 || start + length <= width || start + length > text.size())
+        return width;
+    for (std::size_t i = start + 1; i < start + length; ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
+            return width;
+    }
+    return start;
+#endif
+}
+
+}  // namespace
+
+std::string fitToWidth(std::string_view text, std::size_t width)
+{
+    std::string field(width, ' ');
+    const std::size_t length =
+        text.size() <= width ? text.size() : characterBoundaryAtOrBefore(text, width);
+    field.replace(0, length, text.substr(0, length));
+    return field;
+}
+
+bool isBlankField(std::string_view field)
+{
+    return field.find_first_not_of(' ') == std::string_view::npos;
+}
+
+std::string withoutTrailingBlanks(std::string_view text)
+{
+    const auto last = text.find_last_not_of(' ');
+    return std::string(last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1));
+}
+
+}  // namespace varnix

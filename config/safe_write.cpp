@@ -1,0 +1,121 @@
+#include "config/safe_write.h"
+
+#include <cerrno>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace varnix {
+namespace {
+
+#ifndef _WIN32
+std::string describe(const std::string& what, int error)
+{
+    return what + ": " + std::generic_category().message(error);
+}
+#endif
+
+std::string directoryOf(const std::string& path)
+{
+#ifdef _WIN32
+    const auto slash = path.find_last_of("\\/");
+#else
+    const auto slash = path.find_last_of('/');
+#endif
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+}
+
+}  // namespace
+
+#ifdef _WIN32
+
+std::string writeFileSafely(const std::string& path, std::string_view content)
+{
+    char temporary[MAX_PATH];
+    if (GetTempFileNameA(directoryOf(path).c_str(), "vnx", 0, temporary) == 0)
+        return "cannot create a temporary file beside " + path + " (error " + std::to_string(GetLastError()) + ")";
+    const auto failed = [&](const std::string& what) {
+        const auto error = GetLastError();
+        DeleteFileA(temporary);
+        return what + " (error " + std::to_string(error) + ")";
+    };
+    HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return failed(std::string("cannot open ") + temporary);
+    DWORD written = 0;
+    const bool ok = WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
+                    written == content.size() && FlushFileBuffers(file);
+    if (!CloseHandle(file) || !ok)
+        return failed(std::string("cannot write ") + temporary);
+    if (!MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return failed("cannot replace " + path);
+    return {};
+}
+
+#else
+
+std::string writeFileSafely(const std::string& path, std::string_view content)
+{
+    std::string temporary = path + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0)
+        return describe("cannot create a temporary file beside " + path, errno);
+
+    const auto failed = [&](const std::string& what, int error, bool open) {
+        if (open)
+            close(fd);
+        unlink(temporary.c_str());
+        return describe(what, error);
+    };
+
+    // mkstemp makes the file private; give it the old file's permissions, or
+    // the usual ones for a new file.
+    struct stat old {};
+    mode_t mode = 0;
+    if (stat(path.c_str(), &old) == 0) {
+        mode = old.st_mode & 07777;
+    } else {
+        const mode_t mask = umask(0);
+        umask(mask);
+        mode = 0666 & ~mask;
+    }
+    if (fchmod(fd, mode) != 0)
+        return failed("cannot set the permissions of " + temporary, errno, true);
+
+    std::size_t done = 0;
+    while (done < content.size()) {
+        const auto n = write(fd, content.data() + done, content.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return failed("cannot write " + temporary, errno, true);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    if (fsync(fd) != 0)
+        return failed("cannot write " + temporary, errno, true);
+    if (close(fd) != 0)
+        return failed("cannot write " + temporary, errno, false);
+    if (rename(temporary.c_str(), path.c_str()) != 0)
+        return failed("cannot replace " + path, errno, false);
+
+    // Make the rename itself durable; a failure here loses nothing written.
+    const int dir = open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+    return {};
+}
+
+#endif
+
+}  // namespace varnix

@@ -1,0 +1,109 @@
+#include "config/config_file.h"
+#include "config/fixed_field.h"
+#include "config/working_paths.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+using namespace varnix;
+
+namespace {
+
+// A record whose every field holds its own letter, so a misplaced field shows.
+ConfigRecord letteredRecord()
+{
+    ConfigRecord record;
+    char letter = 'A';
+    for (const auto& layout : kFieldLayout)
+        record.set(layout.field, std::string(layout.width, letter++));
+    return record;
+}
+
+}  // namespace
+
+TEST(ConfigFile, EachFieldLandsAtItsOffsetAndTheFileIs540Bytes)
+{
+    TempDir dir;
+    ASSERT_EQ(saveConfigFile(dir.file("varnix.dat"), letteredRecord()), "");
+    const auto bytes = dir.read("varnix.dat");
+    ASSERT_EQ(bytes.size(), 540u);
+    const struct {
+        Field field;
+        std::size_t offset, width;
+        char letter;
+    } expected[] = {
+        {Field::GenesisExe, 0, 50, 'A'},     {Field::SnesExe, 50, 50, 'B'},
+        {Field::GenesisRomDir, 100, 50, 'C'}, {Field::SnesRomDir, 150, 50, 'D'},
+        {Field::GenesisParams, 200, 30, 'E'}, {Field::SnesParams, 230, 30, 'F'},
+        {Field::NeoRageParams, 260, 30, 'G'}, {Field::NeoRageExe, 290, 50, 'H'},
+        {Field::NeoRageRomDir, 340, 50, 'I'}, {Field::MameExe, 390, 50, 'J'},
+        {Field::MameRomDir, 440, 50, 'K'},    {Field::MameParams, 490, 50, 'L'},
+    };
+    for (const auto& row : expected)
+        EXPECT_EQ(bytes.substr(row.offset, row.width), std::string(row.width, row.letter)) << row.letter;
+}
+
+TEST(ConfigFile, ReadingTakesTheFirst540BytesAndPadsAShortFile)
+{
+    TempDir dir;
+    EXPECT_FALSE(readConfigFile(dir.file("varnix.dat"))) << "a missing file is no record";
+
+    dir.write("long.dat", std::string(letteredRecord().bytes()) + "TAIL");
+    const auto full = readConfigFile(dir.file("long.dat"));
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->bytes(), letteredRecord().bytes());
+
+    dir.write("short.dat", "C:\\GENS\\GENS.EXE");
+    const auto shortRecord = readConfigFile(dir.file("short.dat"));
+    ASSERT_TRUE(shortRecord);
+    EXPECT_EQ(shortRecord->get(Field::GenesisExe), fitToWidth("C:\\GENS\\GENS.EXE", 50));
+    EXPECT_FALSE(shortRecord->isSet(Field::SnesExe)) << "bytes past the end read as blanks";
+
+    std::filesystem::create_directory(dir.file("folder.dat"));
+    EXPECT_FALSE(readConfigFile(dir.file("folder.dat"))) << "a directory is no configuration";
+}
+
+TEST(ConfigFile, SavingKeepsTheBytesBeyondTheRecordAndRepeatsExactly)
+{
+    TempDir dir;
+    dir.write("varnix.dat", std::string(540, 'x') + "kept by another program");
+    ASSERT_EQ(saveConfigFile(dir.file("varnix.dat"), letteredRecord()), "");
+    const auto first = dir.read("varnix.dat");
+    EXPECT_EQ(first, std::string(letteredRecord().bytes()) + "kept by another program");
+
+    ASSERT_EQ(saveConfigFile(dir.file("varnix.dat"), letteredRecord()), "");
+    EXPECT_EQ(dir.read("varnix.dat"), first);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1)
+        << "no temporary file is left behind";
+}
+
+TEST(ConfigFile, AFailedSaveSaysWhyAndLeavesTheOldFile)
+{
+    // Nothing can be created in /proc, not even by root.
+    const auto error = saveConfigFile("/proc/varnix.dat", letteredRecord());
+    EXPECT_NE(error.find("/proc/varnix.dat"), std::string::npos) << error;
+
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("varnix.dat"));
+    EXPECT_NE(saveConfigFile(dir.file("varnix.dat"), letteredRecord()), "") << "a directory cannot be replaced";
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("varnix.dat")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST(ConfigFile, WorkingPathsCarryTheWholeFieldAndAreCutOnlyWhenSaved)
+{
+    ConfigRecord record;
+    record.set(Field::SnesRomDir, "/roms/snes");
+    const auto paths = WorkingPaths::fromRecord(record);
+    EXPECT_EQ(paths.SnesRomDir, fitToWidth("/roms/snes", 50)) << "blank padding included";
+    EXPECT_EQ(paths.MameExe, std::string(50, ' '));
+
+    WorkingPaths longPaths;
+    longPaths.MameRomDir = std::string(60, 'm');
+    ConfigRecord saved;
+    longPaths.copyInto(saved);
+    EXPECT_EQ(saved.get(Field::MameRomDir), std::string(50, 'm'));
+    EXPECT_FALSE(saved.isSet(Field::GenesisExe)) << "an empty copy gives 50 blanks";
+}

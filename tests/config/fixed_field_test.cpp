@@ -1,0 +1,59 @@
+#include "config/config_record.h"
+#include "config/fixed_field.h"
+
+#include <gtest/gtest.h>
+
+using namespace varnix;
+
+TEST(FixedField, PadsCutsAndNeverSplitsACharacter)
+{
+    struct Row {
+        const char* guards;
+        std::string text;
+        std::size_t width;
+        std::string expected;
+    };
+    const Row rows[] = {
+        {"short text is blank-padded", "ab", 5, "ab   "},
+        {"empty text gives all blanks", "", 4, "    "},
+        {"exact width stays", "abcd", 4, "abcd"},
+        {"long text is cut to the width", "abcdef", 4, "abcd"},
+        {"leading and trailing blanks are kept", " a ", 5, " a   "},
+        {"two-byte character straddling the cut moves back", "abc\xC3\xA9", 4, "abc "},
+        {"three-byte character straddling the cut moves back", "ab\xE2\x82\xAC", 4, "ab  "},
+        {"character ending exactly at the width stays", "ab\xC3\xA9x", 4, "ab\xC3\xA9"},
+        {"stray high byte from a foreign file is a byte", "abc\xA9\xA9", 4, "abc\xA9"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(fitToWidth(row.text, row.width), row.expected) << row.guards;
+}
+
+TEST(FixedField, OnlyExactlyBlanksIsNotSet)
+{
+    ConfigRecord record;
+    for (const auto& layout : kFieldLayout)
+        EXPECT_FALSE(record.isSet(layout.field)) << "a new record is all blanks";
+
+    record.set(Field::SnesExe, std::string(1, '\0'));
+    EXPECT_TRUE(record.isSet(Field::SnesExe)) << "a zero byte counts as set";
+    record.set(Field::MameExe, "   x");
+    EXPECT_TRUE(record.isSet(Field::MameExe));
+    record.set(Field::MameExe, "");
+    EXPECT_FALSE(record.isSet(Field::MameExe));
+}
+
+TEST(FixedField, ParameterBoxTextBecomesBlanksOnlyForEmptyOrTheExactMarker)
+{
+    EXPECT_EQ(parameterFieldText(""), "");
+    EXPECT_EQ(parameterFieldText("Not Setup"), "");
+    EXPECT_EQ(parameterFieldText("not setup"), "not setup");
+    EXPECT_EQ(parameterFieldText(" Not Setup"), " Not Setup");
+    EXPECT_EQ(parameterFieldText("-fs"), "-fs");
+}
+
+TEST(FixedField, TrailingBlanksAreNoPartOfAName)
+{
+    EXPECT_EQ(withoutTrailingBlanks("/roms/snes   "), "/roms/snes");
+    EXPECT_EQ(withoutTrailingBlanks(" a b "), " a b");
+    EXPECT_EQ(withoutTrailingBlanks("    "), "");
+}

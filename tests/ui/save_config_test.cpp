@@ -1,0 +1,103 @@
+#include "config/config_record.h"
+#include "support/form_fixture.h"
+
+#include <QTest>
+
+using namespace varnix;
+
+namespace {
+
+using SaveConfig = FormTest;
+
+}  // namespace
+
+TEST_F(SaveConfig, AfterAMissingFileASaveWrites540BlanksInTheProgramDirectory)
+{
+    startForm();
+    entry("mnuConfig")->trigger();
+    EXPECT_EQ(dir.read("program/varnix.dat"), std::string(540, ' '));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("start/varnix.dat")));
+    EXPECT_EQ(platform.currentDirectory(), dir.file("program")) << "the program's directory stays current";
+    EXPECT_EQ(dialogs.messages.size(), 1u) << "only the start-up message, none for the save";
+}
+
+TEST_F(SaveConfig, BoxesAndWorkingPathsReachTheirFields)
+{
+    ConfigRecord record;
+    record.set(Field::SnesExe, "/emu/snes");
+    record.set(Field::SnesParams, "-a");
+    record.set(Field::GenesisExe, "/emu/genesis");
+    record.set(Field::NeoRageExe, "/emu/neorage");
+    record.set(Field::MameExe, "/emu/mame");
+    record.set(Field::MameRomDir, "/roms/mame");
+    dir.write("start/varnix.dat", std::string(record.bytes()));
+    startForm();
+
+    // A stored parameter comes back unchanged; typing stops at the limit.
+    box("Text2")->setText("Not Setup");  // the exact marker stores as blanks
+    box("Text3")->setText("not setup");  // anything else is a parameter
+    box("Text4")->clear();
+    QTest::keyClicks(box("Text4"), QString(60, 'w'));
+    entry("mnuConfig")->trigger();
+
+    const auto saved = ConfigRecord::fromBytes(dir.read("program/varnix.dat"));
+    EXPECT_EQ(saved.get(Field::SnesParams), fitToWidth("-a", 30));
+    EXPECT_EQ(saved.get(Field::GenesisParams), std::string(30, ' '));
+    EXPECT_EQ(saved.get(Field::NeoRageParams), fitToWidth("not setup", 30));
+    EXPECT_EQ(saved.get(Field::MameParams), std::string(50, 'w'));
+    EXPECT_EQ(saved.get(Field::MameRomDir), fitToWidth("/roms/mame", 50));
+    EXPECT_EQ(saved.get(Field::SnesExe), fitToWidth("/emu/snes", 50));
+    EXPECT_EQ(std::string(saved.bytes()), std::string(form->configRecord().bytes()));
+}
+
+TEST_F(SaveConfig, SavingAnEmulatorThatIsNotSetUpDropsItsParameters)
+{
+    ConfigRecord record;
+    record.set(Field::SnesParams, "-kept-only-while-set-up");
+    dir.write("start/varnix.dat", std::string(record.bytes()));
+    startForm();
+    entry("mnuConfig")->trigger();
+    EXPECT_EQ(dir.read("program/varnix.dat"), std::string(540, ' '));
+}
+
+TEST_F(SaveConfig, AFailedSaveIsReportedAndKeepsEverySetting)
+{
+    ConfigRecord record;
+    record.set(Field::SnesExe, "/emu/snes");
+    dir.write("start/varnix.dat", std::string(record.bytes()));
+    startForm();
+    box("Text1")->setText("-typed");
+
+    // The program directory vanished: the save cannot even begin.
+    std::filesystem::remove(dir.file("program"));
+    entry("mnuConfig")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("The configuration could not be saved: "));
+
+    // A directory in the way of the file: the write fails, the old one stays.
+    std::filesystem::create_directories(dir.file("program/varnix.dat"));
+    entry("mnuConfig")->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.contains("varnix.dat"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file("program/varnix.dat")));
+
+    EXPECT_EQ(box("Text1")->text(), "-typed");
+    EXPECT_EQ(form->workingPaths().SnesExe, fitToWidth("/emu/snes", 50));
+
+    // Once the way is clear the same settings save.
+    std::filesystem::remove(dir.file("program/varnix.dat"));
+    entry("mnuConfig")->trigger();
+    EXPECT_EQ(ConfigRecord::fromBytes(dir.read("program/varnix.dat")).get(Field::SnesParams), fitToWidth("-typed", 30));
+}
+
+TEST_F(SaveConfig, ExitEndsWithoutSaving)
+{
+    dir.write("start/varnix.dat", std::string(540, ' '));
+    startForm();
+    form->show();
+    box("Text1")->setText("-changed");
+    entry("mnuExit")->trigger();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(std::filesystem::exists(dir.file("program/varnix.dat")));
+    EXPECT_TRUE(dialogs.messages.empty());
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QListView>
+#include <QString>
+#include <QStringList>
+
+namespace varnix {
+
+class NameListModel;
+
+// The directory list: the chain of directories from the root down to its
+// directory, indented, followed by that directory's sub-directories. A
+// double-click opens an entry.
+class DirListBox final : public QListView {
+    Q_OBJECT
+public:
+    explicit DirListBox(QWidget* parent = nullptr);
+
+    // Makes `directory` the list's directory and lists it. Throws
+    // std::system_error when it cannot be read; the list then stays as it was.
+    void setPath(const QString& directory);
+    // The list's directory, absolute, in the platform's separators.
+    QString path() const;
+    // The full path of each entry, in display order.
+    const QStringList& entryPaths() const { return m_entryPaths; }
+
+private:
+    NameListModel* m_model;
+    QString m_path;
+    QStringList m_entryPaths;
+};
+
+}  // namespace varnix

@@ -1,0 +1,211 @@
+#include "ui/form1.h"
+
+#include "config/config_file.h"
+#include "launch/platform.h"
+#include "ui/click_label.h"
+#include "ui/dialogs.h"
+#include "ui/dir_list_box.h"
+#include "ui/emulator_table.h"
+#include "ui/file_list_box.h"
+#include "ui/form1_layout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+#include <exception>
+
+namespace varnix {
+namespace {
+
+const QString kMissingConfigMessage = QStringLiteral("Configuration File Not Found - Starting new......");
+const QString kNotSetup = QString::fromLatin1(kNotSetupMarker.data(), kNotSetupMarker.size());
+
+QString fromBytes(const std::string& bytes)
+{
+    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string toBytes(const QString& text)
+{
+    return text.toLocal8Bit().toStdString();
+}
+
+}  // namespace
+
+Form1::Form1(Dialogs& dialogs, Platform& platform, QWidget* parent)
+    : QMainWindow(parent,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                      Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      m_dialogs(dialogs),
+      m_platform(platform),
+      m_options(new QButtonGroup(this))
+{
+    installFontSubstitutes();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kWindowCaption);
+    setWindowIcon(QIcon(QStringLiteral(":/artwork/icon.png")));
+    QFont defaultFont(QStringLiteral("MS Sans Serif"));
+    defaultFont.setPointSizeF(8);
+    setFont(defaultFont);
+
+    QWidget* client = createClientArea(this);
+    setCentralWidget(client);
+    createMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+
+    fileRoms = client->findChild<FileListBox*>(QStringLiteral("fileRoms"));
+    Dir1 = client->findChild<DirListBox*>(QStringLiteral("Dir1"));
+    Command1 = client->findChild<QPushButton*>(QStringLiteral("Command1"));
+    Label4 = client->findChild<ClickLabel*>(QStringLiteral("Label4"));
+    for (std::size_t i = 0; i < kEmulators.size(); ++i) {
+        const auto& row = kEmulators[i];
+        auto& emulator = m_emulators[i];
+        emulator.row = &row;
+        emulator.option = client->findChild<QRadioButton*>(QLatin1String(row.optionButton));
+        emulator.picture = client->findChild<ClickLabel*>(QLatin1String(row.picture));
+        emulator.box = client->findChild<QLineEdit*>(QLatin1String(row.parameterBox));
+        emulator.setupEntry = findChild<QAction*>(QLatin1String(row.setupEntry));
+        m_options->addButton(emulator.option);
+    }
+
+    // Until an emulator is chosen the file list shows the start directory's
+    // "*.fuc" files, normally none.
+    fileRoms->setPattern(QStringLiteral("*.fuc"));
+    try {
+        const auto start = fromBytes(m_platform.currentDirectory());
+        fileRoms->setPath(start);
+        Dir1->setPath(start);
+    } catch (const std::exception&) {
+        // An unreadable start directory only leaves the lists empty.
+    }
+    fileRoms->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createMenus()
+{
+    const auto addEntry = [this](QMenu* menu, const char* name, const char* caption) {
+        QAction* action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    connect(addEntry(file, "mnuConfig", "S&ave Config"), &QAction::triggered, this, &Form1::mnuConfig_Click);
+    connect(addEntry(file, "mnuExit", "E&xit"), &QAction::triggered, this, &Form1::mnuExit_Click);
+
+    QMenu* setup = menuBar()->addMenu(QStringLiteral("Se&tup"));
+    setup->setObjectName(QStringLiteral("mnuSetup"));
+    for (const auto& row : kEmulators) {
+        QAction* entry = addEntry(setup, row.setupEntry, row.setupCaption);
+        entry->setCheckable(true);
+        entry->setChecked(true);
+    }
+}
+
+void Form1::showCentred()
+{
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    show();
+}
+
+void Form1::Form_Load()
+{
+    std::optional<ConfigRecord> record;
+    try {
+        record = readConfigFile(pathInDirectory(m_platform.currentDirectory(), std::string(kConfigFileName)));
+    } catch (const std::exception&) {
+        record.reset();  // any failure reads as a missing file
+    }
+    if (!record) {
+        m_dialogs.messageBox(kMissingConfigMessage);
+        for (auto& emulator : m_emulators)
+            showNotSetup(emulator);
+        return;
+    }
+
+    m_record = *record;
+    m_paths = WorkingPaths::fromRecord(m_record);
+    for (auto& emulator : m_emulators) {
+        if (!m_record.isSet(emulator.row->exeField)) {
+            showNotSetup(emulator);
+            continue;
+        }
+        const auto& params = emulator.row->paramsField;
+        // A stored parameter text keeps its trailing blanks.
+        showSetUp(emulator, m_record.isSet(params) ? fromBytes(m_record.get(params)) : QString());
+    }
+}
+
+void Form1::mnuConfig_Click()
+{
+    // Nothing in memory changes until the file is safely written, so a failed
+    // save loses no setting.
+    try {
+        m_platform.changeDirectory(m_platform.programDirectory());
+        ConfigRecord record;
+        for (const auto& emulator : m_emulators)
+            record.set(emulator.row->paramsField, parameterFieldText(toBytes(emulator.box->text())));
+        m_paths.copyInto(record);
+        const auto error =
+            saveConfigFile(pathInDirectory(m_platform.currentDirectory(), std::string(kConfigFileName)), record);
+        if (!error.empty()) {
+            m_dialogs.messageBox(QStringLiteral("The configuration could not be saved: ") + fromBytes(error));
+            return;
+        }
+        m_record = record;
+    } catch (const std::exception& failure) {
+        m_dialogs.messageBox(QStringLiteral("The configuration could not be saved: ") +
+                             QString::fromLocal8Bit(failure.what()));
+    }
+}
+
+void Form1::mnuExit_Click()
+{
+    // Ends at once: nothing is saved and nothing is asked.
+    close();
+    QCoreApplication::quit();
+}
+
+void Form1::showSetUp(EmulatorControls& emulator, const QString& parameters)
+{
+    emulator.option->setEnabled(true);
+    emulator.box->setEnabled(true);
+    emulator.box->setText(parameters);
+    emulator.setupEntry->setChecked(true);
+}
+
+void Form1::showNotSetup(EmulatorControls& emulator)
+{
+    unselect(emulator.option);
+    emulator.option->setEnabled(false);
+    emulator.box->setText(kNotSetup);
+    emulator.box->setEnabled(false);
+    emulator.setupEntry->setChecked(false);
+}
+
+void Form1::unselect(QRadioButton* option)
+{
+    // An exclusive group refuses to clear its checked button.
+    m_options->setExclusive(false);
+    option->setChecked(false);
+    m_options->setExclusive(true);
+}
+
+}  // namespace varnix

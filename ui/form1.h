@@ -1,0 +1,74 @@
+#pragma once
+
+#include "config/config_record.h"
+#include "config/working_paths.h"
+#include "setup/common_dialog.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QButtonGroup;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace varnix {
+
+class ClickLabel;
+class Dialogs;
+class DirListBox;
+class FileListBox;
+class Platform;
+struct EmulatorRow;
+
+// The program's only window. Each handler is named after its control and
+// event; per-emulator handlers run one flow over a row of the emulator table.
+class Form1 final : public QMainWindow {
+    Q_OBJECT
+public:
+    Form1(Dialogs& dialogs, Platform& platform, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Reads the configuration and brings each emulator row into its state;
+    // runs once, before the window is first shown.
+    void Form_Load();
+    // Shows the window in the centre of the screen.
+    void showCentred();
+
+    void mnuConfig_Click();
+    void mnuExit_Click();
+
+    const WorkingPaths& workingPaths() const { return m_paths; }
+    const ConfigRecord& configRecord() const { return m_record; }
+
+private:
+    struct EmulatorControls {
+        const EmulatorRow* row;
+        QRadioButton* option;
+        ClickLabel* picture;
+        QLineEdit* box;
+        QAction* setupEntry;
+    };
+
+    void createMenus();
+    void showSetUp(EmulatorControls& emulator, const QString& parameters);
+    void showNotSetup(EmulatorControls& emulator);
+    void unselect(QRadioButton* option);
+
+    Dialogs& m_dialogs;
+    Platform& m_platform;
+    ConfigRecord m_record;
+    WorkingPaths m_paths;
+    std::array<EmulatorControls, 4> m_emulators{};
+    QButtonGroup* m_options;
+    FileListBox* fileRoms;
+    DirListBox* Dir1;
+    QPushButton* Command1;
+    ClickLabel* Label4;
+    CommonDialog CommonDialog1;
+    CommonDialog CommonDialog2;
+};
+
+}  // namespace varnix
