@@ -188,6 +188,7 @@ void Form1::showSetUp(EmulatorControls& emulator, const QString& parameters)
     emulator.option->setEnabled(true);
     emulator.box->setEnabled(true);
     emulator.box->setText(parameters);
+    emulator.box->setCursorPosition(0);  // show the start, not the padding
     emulator.setupEntry->setChecked(true);
 }
 

@@ -127,6 +127,9 @@ void applyColours(QWidget* widget, const ControlSpec& spec)
     palette.setColor(isList ? QPalette::Text : QPalette::WindowText, QColor(spec.foreground));
     widget->setPalette(palette);
     widget->setAutoFillBackground(!isList);
+    // Buttons fill with the Button role; an option button's face is the window's.
+    if (spec.kind == Kind::OptionButton)
+        widget->setBackgroundRole(QPalette::Window);
 }
 
 QWidget* createControl(const ControlSpec& spec, QWidget* client)
