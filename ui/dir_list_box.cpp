@@ -36,7 +36,11 @@ void DirListBox::setPath(const QString& directory)
     const auto name = QString::fromLocal8Bit(withoutTrailingBlanks(directory.toLocal8Bit().toStdString()));
     // An empty name is no directory, not the current one.
     const auto absolute = name.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(name).absoluteFilePath());
-    const auto subdirectories = listSubdirectories(QDir::toNativeSeparators(absolute).toLocal8Bit().toStdString());
+    const auto native = QDir::toNativeSeparators(absolute).toLocal8Bit().toStdString();
+    const auto stamp = directoryStamp(native);
+    if (absolute == m_path && stamp == m_stamp)
+        return;
+    const auto subdirectories = listSubdirectories(native);
 
     std::vector<QString> display;
     QStringList paths;
@@ -61,6 +65,7 @@ void DirListBox::setPath(const QString& directory)
         paths.push_back(chain.endsWith(QLatin1Char('/')) ? chain + sub : chain + QLatin1Char('/') + sub);
     }
     m_path = absolute;
+    m_stamp = stamp;
     m_entryPaths = paths;
     m_model->setNames(std::move(display));
 }

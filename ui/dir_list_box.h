@@ -1,8 +1,12 @@
 #pragma once
 
+#include "ui/directory_listing.h"
+
 #include <QListView>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace varnix {
 
@@ -28,6 +32,9 @@ private:
     NameListModel* m_model;
     QString m_path;
     QStringList m_entryPaths;
+    // The directory's stamp when last listed: the same unchanged directory
+    // is not read a second time.
+    std::optional<DirectoryStamp> m_stamp;
 };
 
 }  // namespace varnix

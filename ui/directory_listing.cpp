@@ -97,6 +97,41 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
 
 }  // namespace
 
+#ifdef _WIN32
+
+DirectoryStamp directoryStamp(const std::string& directory)
+{
+    const auto name = withoutTrailingBlanks(directory);
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (name.empty() || !GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data) ||
+        !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        throw std::system_error(ENOENT, std::generic_category(), "cannot read " + name);
+    DirectoryStamp stamp;
+    stamp.modified = (static_cast<long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                     data.ftLastWriteTime.dwLowDateTime;
+    stamp.changed = (static_cast<long long>(data.ftCreationTime.dwHighDateTime) << 32) |
+                    data.ftCreationTime.dwLowDateTime;
+    return stamp;
+}
+
+#else
+
+DirectoryStamp directoryStamp(const std::string& directory)
+{
+    const auto name = withoutTrailingBlanks(directory);
+    struct stat info {};
+    if (stat(name.c_str(), &info) != 0)
+        throw std::system_error(errno, std::generic_category(), "cannot read " + name);
+    if (!S_ISDIR(info.st_mode))
+        throw std::system_error(ENOTDIR, std::generic_category(), "cannot read " + name);
+    constexpr long long kNanoseconds = 1'000'000'000;
+    return {static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino),
+            info.st_mtim.tv_sec * kNanoseconds + info.st_mtim.tv_nsec,
+            info.st_ctim.tv_sec * kNanoseconds + info.st_ctim.tv_nsec};
+}
+
+#endif
+
 std::vector<std::string> listFiles(const std::string& directory)
 {
     return listEntries(directory, EntryKind::File);

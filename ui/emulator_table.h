@@ -8,23 +8,45 @@
 
 namespace varnix {
 
+// Which list on the right shows an emulator's ROMs.
+enum class RomList {
+    Files,        // fileRoms: the ROM files that match the emulator's pattern
+    Directories,  // Dir1: one sub-directory per game
+};
+
+// Which of the window's two file-dialog objects an emulator's setup uses.
+enum class SetupDialog { First, Second };
+
 // Everything that differs between the four emulators. Every per-emulator
 // flow of the window is written once over a row of this table.
 struct EmulatorRow {
-    const char* name;           // as the user knows it; also the accessible name
-    const char* optionButton;   // object names of the row's controls
+    const char* name;          // as the user knows it; also the accessible name
+    const char* optionButton;  // object names of the row's controls
     const char* picture;
     const char* parameterBox;
     const char* setupEntry;
-    const char* setupCaption;   // with its access key
-    Field exeField;             // decides whether the emulator is set up
+    const char* setupCaption;  // with its access key
+    Field exeField;            // decides whether the emulator is set up
     Field romDirField;
-    Field paramsField;          // fills the parameter box
+    Field paramsField;  // fills the parameter box
     std::string WorkingPaths::*exeCopy;
     std::string WorkingPaths::*romDirCopy;
+
+    // Selection
+    RomList romList;
+    const char* filePattern;  // for RomList::Files
+    bool forgetsExeOnBadRomDir;
+
+    // Setup
+    SetupDialog dialog;
+    const char* filterPair;  // follows the common "All files" pair
+    const char* romDirCaption;
+    const char* romDirPrompt;
+    bool selectsBeforeEnabling;  // the order of the two steps on the option button
 };
 
 // In the window's order, top to bottom.
 extern const std::array<EmulatorRow, 4> kEmulators;
+enum EmulatorIndex : std::size_t { kSnes, kGenesis, kNeoRage, kMame };
 
 }  // namespace varnix

@@ -1,6 +1,5 @@
 #include "ui/file_list_box.h"
 
-#include "ui/directory_listing.h"
 #include "ui/name_list_model.h"
 
 namespace varnix {
@@ -13,17 +12,27 @@ FileListBox::FileListBox(QWidget* parent) : QListView(parent), m_model(new NameL
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-void FileListBox::setPath(const QString& directory)
+void FileListBox::setPathAndPattern(const QString& directory, const QString& pattern)
 {
-    m_files = listFiles(directory.toLocal8Bit().toStdString());
+    const auto name = directory.toLocal8Bit().toStdString();
+    const auto stamp = directoryStamp(name);
+    const bool filesChanged = stamp != m_stamp;
+    if (filesChanged)
+        m_files = listFiles(name);
     m_path = directory;
-    showMatching();
-}
-
-void FileListBox::setPattern(const QString& pattern)
-{
+    m_stamp = stamp;
+    if (!filesChanged && pattern == m_pattern)
+        return;  // the same entries: keep them and their selection
     m_pattern = pattern;
-    showMatching();
+
+    const auto patterns = splitPatterns(pattern.toLocal8Bit().toStdString());
+    std::vector<QString> names;
+    names.reserve(m_files.size());
+    for (const auto& file : m_files) {
+        if (matchesAnyWildcard(file, patterns))
+            names.push_back(QString::fromLocal8Bit(file.data(), static_cast<qsizetype>(file.size())));
+    }
+    m_model->setNames(std::move(names));
 }
 
 QString FileListBox::fileName() const
@@ -35,17 +44,6 @@ QString FileListBox::fileName() const
 int FileListBox::count() const
 {
     return m_model->rowCount();
-}
-
-void FileListBox::showMatching()
-{
-    const auto patterns = splitPatterns(m_pattern.toLocal8Bit().toStdString());
-    std::vector<QString> names;
-    for (const auto& file : m_files) {
-        if (matchesAnyWildcard(file, patterns))
-            names.push_back(QString::fromLocal8Bit(file));
-    }
-    m_model->setNames(std::move(names));
 }
 
 }  // namespace varnix

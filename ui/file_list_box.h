@@ -1,8 +1,11 @@
 #pragma once
 
+#include "ui/directory_listing.h"
+
 #include <QListView>
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,11 +20,10 @@ class FileListBox final : public QListView {
 public:
     explicit FileListBox(QWidget* parent = nullptr);
 
-    // Reads `directory` and lists its matching files. Throws
-    // std::system_error when it cannot be read; the list then stays as it was.
-    void setPath(const QString& directory);
-    // Lists the files of the current directory that match `pattern`.
-    void setPattern(const QString& pattern);
+    // Points the list at `directory` and lists its files that match
+    // `pattern`. Throws std::system_error when the directory cannot be read;
+    // the list then keeps its directory, pattern and entries.
+    void setPathAndPattern(const QString& directory, const QString& pattern);
 
     QString path() const { return m_path; }
     QString pattern() const { return m_pattern; }
@@ -30,14 +32,14 @@ public:
     int count() const;
 
 private:
-    void showMatching();
-
     NameListModel* m_model;
     QString m_path;
     QString m_pattern;
-    // Every file of the directory, sorted: a new pattern filters these again
-    // instead of reading the directory a second time.
+    // Every file of the directory as last read, sorted, and the directory's
+    // stamp then: pointing the list at the same unchanged directory again
+    // does not read it a second time.
     std::vector<std::string> m_files;
+    std::optional<DirectoryStamp> m_stamp;
 };
 
 }  // namespace varnix

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QLineEdit>
@@ -26,6 +27,8 @@ namespace varnix {
 namespace {
 
 const QString kMissingConfigMessage = QStringLiteral("Configuration File Not Found - Starting new......");
+const QString kIncorrectDirectoryMessage = QStringLiteral("Incorrect directory please run setup!");
+const QString kAllFilesFilter = QStringLiteral("All files (*.*)|*.*|");
 const QString kNotSetup = QString::fromLatin1(kNotSetupMarker.data(), kNotSetupMarker.size());
 
 QString fromBytes(const std::string& bytes)
@@ -37,6 +40,19 @@ std::string toBytes(const QString& text)
 {
     return text.toLocal8Bit().toStdString();
 }
+
+// The handlers of each emulator row, in the emulator table's order.
+struct RowHandlers {
+    void (Form1::*select)();
+    void (Form1::*picture)();
+    void (Form1::*setup)();
+};
+const std::array<RowHandlers, 4> kRowHandlers{{
+    {&Form1::optSnes_Click, &Form1::Image1_Click, &Form1::mnuSnes_Click},
+    {&Form1::optGenesis_Click, &Form1::Image2_Click, &Form1::mnuGenesis_Click},
+    {&Form1::optNeoRage_Click, &Form1::Image3_Click, &Form1::mnuNeoRage_Click},
+    {&Form1::optMAME_Click, &Form1::Image4_Click, &Form1::mnuMAME_Click},
+}};
 
 }  // namespace
 
@@ -76,19 +92,47 @@ Form1::Form1(Dialogs& dialogs, Platform& platform, QWidget* parent)
         emulator.setupEntry = findChild<QAction*>(QLatin1String(row.setupEntry));
         m_options->addButton(emulator.option);
     }
+    connectHandlers();
 
     // Until an emulator is chosen the file list shows the start directory's
     // "*.fuc" files, normally none.
-    fileRoms->setPattern(QStringLiteral("*.fuc"));
     try {
         const auto start = fromBytes(m_platform.currentDirectory());
-        fileRoms->setPath(start);
+        fileRoms->setPathAndPattern(start, QStringLiteral("*.fuc"));
         Dir1->setPath(start);
     } catch (const std::exception&) {
         // An unreadable start directory only leaves the lists empty.
     }
     fileRoms->setFocus();
 }
+
+void Form1::connectHandlers()
+{
+    for (std::size_t i = 0; i < m_emulators.size(); ++i) {
+        const auto handlers = kRowHandlers[i];
+        // A selection from code runs the handler at once, as a click does;
+        // selecting the selected button changes nothing and runs nothing.
+        connect(m_emulators[i].option, &QRadioButton::toggled, this, [this, handlers](bool selected) {
+            if (selected)
+                (this->*handlers.select)();
+        });
+        connect(m_emulators[i].picture, &ClickLabel::clicked, this, handlers.picture);
+        connect(m_emulators[i].setupEntry, &QAction::triggered, this, handlers.setup);
+    }
+}
+
+void Form1::optSnes_Click() { selectEmulator(m_emulators[kSnes]); }
+void Form1::optGenesis_Click() { selectEmulator(m_emulators[kGenesis]); }
+void Form1::optNeoRage_Click() { selectEmulator(m_emulators[kNeoRage]); }
+void Form1::optMAME_Click() { selectEmulator(m_emulators[kMame]); }
+void Form1::Image1_Click() { clickPicture(m_emulators[kSnes]); }
+void Form1::Image2_Click() { clickPicture(m_emulators[kGenesis]); }
+void Form1::Image3_Click() { clickPicture(m_emulators[kNeoRage]); }
+void Form1::Image4_Click() { clickPicture(m_emulators[kMame]); }
+void Form1::mnuSnes_Click() { setUpEmulator(m_emulators[kSnes]); }
+void Form1::mnuGenesis_Click() { setUpEmulator(m_emulators[kGenesis]); }
+void Form1::mnuNeoRage_Click() { setUpEmulator(m_emulators[kNeoRage]); }
+void Form1::mnuMAME_Click() { setUpEmulator(m_emulators[kMame]); }
 
 Form1::~Form1() = default;
 
@@ -183,6 +227,98 @@ void Form1::mnuExit_Click()
     QCoreApplication::quit();
 }
 
+void Form1::selectEmulator(EmulatorControls& emulator)
+{
+    const auto& row = *emulator.row;
+    // The directory goes to the list as the working copy holds it; the lists
+    // drop trailing blanks from a name.
+    const auto romDir = fromBytes(m_paths.*row.romDirCopy);
+    try {
+        if (row.romList == RomList::Directories) {
+            showRomList(RomList::Directories);
+            Dir1->setPath(romDir);
+        } else {
+            fileRoms->setPathAndPattern(romDir, QLatin1String(row.filePattern));
+            showRomList(RomList::Files);
+        }
+        emulator.box->setEnabled(true);
+    } catch (const std::exception&) {
+        showRomList(row.romList);
+        m_dialogs.messageBox(kIncorrectDirectoryMessage);
+        if (row.forgetsExeOnBadRomDir)
+            forgetExecutable(row);
+        showNotSetup(emulator);
+    }
+}
+
+void Form1::clickPicture(EmulatorControls& emulator)
+{
+    if (!emulator.option->isEnabled())
+        return;
+    emulator.option->setChecked(true);  // runs the selection, unless already selected
+    emulator.box->setEnabled(true);
+}
+
+void Form1::setUpEmulator(EmulatorControls& emulator)
+{
+    const auto& row = *emulator.row;
+    CommonDialog& dialog = dialogFor(row);
+    try {
+        dialog.Filter = kAllFilesFilter + QLatin1String(row.filterPair);
+        dialog.FilterIndex = 2;
+        dialog.showOpen(m_dialogs);
+        // After Cancel this is the path the dialog returned last, if any.
+        const auto executable = QDir::toNativeSeparators(dialog.FileName);
+        m_paths.*row.exeCopy = toBytes(executable);
+
+        const auto romDir =
+            m_dialogs.inputBox(QLatin1String(row.romDirPrompt), QLatin1String(row.romDirCaption), executable);
+        m_paths.*row.romDirCopy = toBytes(romDir);  // exactly as typed
+
+        emulator.box->setEnabled(true);
+        emulator.box->setText(QString());
+        emulator.setupEntry->setChecked(true);
+        // Selecting the button runs the emulator's selection at once, with
+        // the new ROM directory already in place.
+        if (row.selectsBeforeEnabling) {
+            emulator.option->setChecked(true);
+            emulator.option->setEnabled(true);
+        } else {
+            emulator.option->setEnabled(true);
+            emulator.option->setChecked(true);
+        }
+
+        if (row.romList == RomList::Directories) {
+            Dir1->setPath(romDir);  // which list shows is the selection's affair
+        } else {
+            fileRoms->setPathAndPattern(romDir, QLatin1String(row.filePattern));
+            showRomList(RomList::Files);
+        }
+    } catch (const std::exception&) {
+        // The option button keeps its selection on this path.
+        forgetExecutable(row);
+        markNotSetup(emulator);
+    }
+}
+
+CommonDialog& Form1::dialogFor(const EmulatorRow& row)
+{
+    return row.dialog == SetupDialog::First ? CommonDialog1 : CommonDialog2;
+}
+
+void Form1::forgetExecutable(const EmulatorRow& row)
+{
+    // Blanks of the field's width read back as "not set".
+    m_paths.*row.exeCopy = std::string(widthOf(row.exeField), ' ');
+}
+
+void Form1::showRomList(RomList list)
+{
+    // Exactly one of the two lists shows, at the same place.
+    fileRoms->setVisible(list == RomList::Files);
+    Dir1->setVisible(list == RomList::Directories);
+}
+
 void Form1::showSetUp(EmulatorControls& emulator, const QString& parameters)
 {
     emulator.option->setEnabled(true);
@@ -195,6 +331,11 @@ void Form1::showSetUp(EmulatorControls& emulator, const QString& parameters)
 void Form1::showNotSetup(EmulatorControls& emulator)
 {
     unselect(emulator.option);
+    markNotSetup(emulator);
+}
+
+void Form1::markNotSetup(EmulatorControls& emulator)
+{
     emulator.option->setEnabled(false);
     emulator.box->setText(kNotSetup);
     emulator.box->setEnabled(false);

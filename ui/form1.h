@@ -22,6 +22,7 @@ class DirListBox;
 class FileListBox;
 class Platform;
 struct EmulatorRow;
+enum class RomList;
 
 // The program's only window. Each handler is named after its control and
 // event; per-emulator handlers run one flow over a row of the emulator table.
@@ -37,8 +38,23 @@ public:
     // Shows the window in the centre of the screen.
     void showCentred();
 
+    // Choosing an emulator: its option button, or its picture.
+    void optSnes_Click();
+    void optGenesis_Click();
+    void optNeoRage_Click();
+    void optMAME_Click();
+    void Image1_Click();
+    void Image2_Click();
+    void Image3_Click();
+    void Image4_Click();
+
+    // File and Setup menus.
     void mnuConfig_Click();
     void mnuExit_Click();
+    void mnuSnes_Click();
+    void mnuGenesis_Click();
+    void mnuNeoRage_Click();
+    void mnuMAME_Click();
 
     const WorkingPaths& workingPaths() const { return m_paths; }
     const ConfigRecord& configRecord() const { return m_record; }
@@ -53,9 +69,20 @@ private:
     };
 
     void createMenus();
+    void connectHandlers();
+
+    // The per-emulator flows behind the handlers.
+    void selectEmulator(EmulatorControls& emulator);
+    void clickPicture(EmulatorControls& emulator);
+    void setUpEmulator(EmulatorControls& emulator);
+
     void showSetUp(EmulatorControls& emulator, const QString& parameters);
     void showNotSetup(EmulatorControls& emulator);
+    void markNotSetup(EmulatorControls& emulator);
+    void forgetExecutable(const EmulatorRow& row);
     void unselect(QRadioButton* option);
+    void showRomList(RomList list);
+    CommonDialog& dialogFor(const EmulatorRow& row);
 
     Dialogs& m_dialogs;
     Platform& m_platform;

@@ -16,7 +16,20 @@ public:
         bool windowVisible;  // whether any top-level window was showing at the time
     };
 
+    struct InputCall {
+        QString prompt, caption, defaultText;
+    };
+    struct FileCall {
+        QStringList filters;
+        int filterIndex;
+        QString startPath;
+    };
+
     std::vector<Message> messages;
+    std::vector<InputCall> inputCalls;
+    std::vector<FileCall> fileCalls;
+    // Answers in order; when they run out, input boxes and file dialogs are
+    // cancelled.
     std::deque<QString> inputAnswers;
     std::deque<std::optional<QString>> fileAnswers;
 
@@ -28,8 +41,9 @@ public:
         messages.push_back({text, visible});
     }
 
-    QString inputBox(const QString&, const QString&, const QString&) override
+    QString inputBox(const QString& prompt, const QString& caption, const QString& defaultText) override
     {
+        inputCalls.push_back({prompt, caption, defaultText});
         if (inputAnswers.empty())
             return {};
         auto answer = inputAnswers.front();
@@ -37,8 +51,9 @@ public:
         return answer;
     }
 
-    std::optional<QString> openFile(const QStringList&, int, const QString&) override
+    std::optional<QString> openFile(const QStringList& filters, int filterIndex, const QString& startPath) override
     {
+        fileCalls.push_back({filters, filterIndex, startPath});
         if (fileAnswers.empty())
             return std::nullopt;
         const bool chosen = fileAnswers.front().has_value();
