@@ -4,13 +4,12 @@
 
 #include <QListView>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
 namespace varnix {
 
-class NameListModel;
+class DirectoryChainModel;
 
 // The directory list: the chain of directories from the root down to its
 // directory, indented, followed by that directory's sub-directories. A
@@ -25,13 +24,13 @@ public:
     void setPath(const QString& directory);
     // The list's directory, absolute, in the platform's separators.
     QString path() const;
-    // The full path of each entry, in display order.
-    const QStringList& entryPaths() const { return m_entryPaths; }
+    // The full path of the entry in `row`, in Qt's separators.
+    QString entryPath(int row) const;
+    int count() const;
 
 private:
-    NameListModel* m_model;
+    DirectoryChainModel* m_model;
     QString m_path;
-    QStringList m_entryPaths;
     // The directory's stamp when last listed: the same unchanged directory
     // is not read a second time.
     std::optional<DirectoryStamp> m_stamp;

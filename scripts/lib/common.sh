@@ -4,7 +4,7 @@
 VARNIX_PACKAGES=(
   cmake g++ make
   qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   fonts-dejavu-core
 )
