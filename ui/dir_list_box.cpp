@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace varnix {
@@ -87,6 +88,23 @@ DirListBox::DirListBox(QWidget* parent) : QListView(parent), m_model(new Directo
     });
 }
 
+void DirListBox::setPathWhenShown(const QString& directory)
+{
+    m_pendingPath = directory;
+}
+
+void DirListBox::showEvent(QShowEvent* event)
+{
+    if (const auto pending = std::exchange(m_pendingPath, std::nullopt)) {
+        try {
+            setPath(*pending);
+        } catch (const std::system_error&) {
+            // An unreadable directory leaves the list empty.
+        }
+    }
+    QListView::showEvent(event);
+}
+
 void DirListBox::setPath(const QString& directory)
 {
     const auto name = QString::fromLocal8Bit(withoutTrailingBlanks(directory.toLocal8Bit().toStdString()));
@@ -94,8 +112,10 @@ void DirListBox::setPath(const QString& directory)
     const auto absolute = name.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(name).absoluteFilePath());
     const auto native = QDir::toNativeSeparators(absolute).toLocal8Bit().toStdString();
     const auto stamp = directoryStamp(native);
-    if (absolute == m_path && stamp == m_stamp)
+    if (absolute == m_path && stamp == m_stamp) {
+        m_pendingPath.reset();
         return;
+    }
     const auto names = listSubdirectories(native);
 
     std::vector<QString> subdirectories;
@@ -109,6 +129,7 @@ void DirListBox::setPath(const QString& directory)
 
     m_path = absolute;
     m_stamp = stamp;
+    m_pendingPath.reset();
     m_model->set(std::move(root), std::move(chain), std::move(subdirectories));
 }
 

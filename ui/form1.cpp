@@ -95,11 +95,12 @@ Form1::Form1(Dialogs& dialogs, Platform& platform, QWidget* parent)
     connectHandlers();
 
     // Until an emulator is chosen the file list shows the start directory's
-    // "*.fuc" files, normally none.
+    // "*.fuc" files, normally none. The hidden directory list reads it only
+    // if it is ever shown first.
     try {
         const auto start = fromBytes(m_platform.currentDirectory());
+        Dir1->setPathWhenShown(start);
         fileRoms->setPathAndPattern(start, QStringLiteral("*.fuc"));
-        Dir1->setPath(start);
     } catch (const std::exception&) {
         // An unreadable start directory only leaves the lists empty.
     }

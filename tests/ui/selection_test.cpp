@@ -139,3 +139,13 @@ TEST_F(Selection, PicturesSelectOnlyEnabledEmulators)
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_FALSE(option("optSnes")->isChecked());
 }
+
+TEST_F(Selection, AFirstNeoRageFailureShowsTheStartDirectory)
+{
+    form->show();
+    std::filesystem::remove_all(dir.file("r/neo"));
+    option("optNeoRage")->click();
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(showsDirs());
+    EXPECT_EQ(dirs->path(), QString::fromStdString(dir.file("start")));
+}
