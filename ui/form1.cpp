@@ -139,7 +139,7 @@ Form1::~Form1() = default;
 
 void Form1::createMenus()
 {
-    const auto addEntry = [this](QMenu* menu, const char* name, const char* caption) {
+    const auto addEntry = [](QMenu* menu, const char* name, const char* caption) {
         QAction* action = menu->addAction(QString::fromLatin1(caption));
         action->setObjectName(QLatin1String(name));
         return action;

@@ -50,10 +50,3 @@ TEST(FixedField, ParameterBoxTextBecomesBlanksOnlyForEmptyOrTheExactMarker)
     EXPECT_EQ(parameterFieldText(" Not Setup"), " Not Setup");
     EXPECT_EQ(parameterFieldText("-fs"), "-fs");
 }
-
-TEST(FixedField, TrailingBlanksAreNoPartOfAName)
-{
-    EXPECT_EQ(withoutTrailingBlanks("/roms/snes   "), "/roms/snes");
-    EXPECT_EQ(withoutTrailingBlanks(" a b "), " a b");
-    EXPECT_EQ(withoutTrailingBlanks("    "), "");
-}
