@@ -1,5 +1,7 @@
 #include "config/safe_write.h"
 
+#include "launch/path_names.h"
+
 #include <cerrno>
 #include <system_error>
 
@@ -21,18 +23,6 @@ std::string describe(const std::string& what, int error)
 }
 #endif
 
-std::string directoryOf(const std::string& path)
-{
-#ifdef _WIN32
-    const auto slash = path.find_last_of("\\/");
-#else
-    const auto slash = path.find_last_of('/');
-#endif
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
-}
-
 }  // namespace
 
 #ifdef _WIN32
@@ -40,7 +30,7 @@ std::string directoryOf(const std::string& path)
 std::string writeFileSafely(const std::string& path, std::string_view content)
 {
     char temporary[MAX_PATH];
-    if (GetTempFileNameA(directoryOf(path).c_str(), "vnx", 0, temporary) == 0)
+    if (GetTempFileNameA(parentDirectory(path).c_str(), "vnx", 0, temporary) == 0)
         return "cannot create a temporary file beside " + path + " (error " + std::to_string(GetLastError()) + ")";
     const auto failed = [&](const std::string& what) {
         const auto error = GetLastError();
@@ -108,7 +98,7 @@ std::string writeFileSafely(const std::string& path, std::string_view content)
         return failed("cannot replace " + path, errno, false);
 
     // Make the rename itself durable; a failure here loses nothing written.
-    const int dir = open(directoryOf(path).c_str(), O_RDONLY | O_DIRECTORY);
+    const int dir = open(parentDirectory(path).c_str(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {
         fsync(dir);
         close(dir);

@@ -22,24 +22,7 @@ namespace {
     throw std::system_error(error, std::generic_category(), what);
 }
 
-std::string directoryPart(const std::string& path)
-{
-    const auto slash = path.find_last_of(kPathSeparator);
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
-}
-
 }  // namespace
-
-std::string pathInDirectory(const std::string& directory, const std::string& name)
-{
-    if (directory.empty())
-        return name;
-    if (directory.back() == kPathSeparator)
-        return directory + name;
-    return directory + kPathSeparator + name;
-}
 
 #ifdef _WIN32
 
@@ -51,7 +34,7 @@ std::string SystemPlatform::programDirectory() const
         if (length == 0)
             throwError(EIO, "cannot find the program's directory");
         if (length < buffer.size())
-            return directoryPart(std::string(buffer.data(), length));
+            return parentDirectory(std::string(buffer.data(), length));
         buffer.resize(buffer.size() * 2);
     }
 }
@@ -88,7 +71,7 @@ std::string SystemPlatform::programDirectory() const
         if (length < 0)
             throwError(errno, "cannot find the program's directory");
         if (static_cast<std::size_t>(length) < buffer.size())
-            return directoryPart(std::string(buffer.data(), static_cast<std::size_t>(length)));
+            return parentDirectory(std::string(buffer.data(), static_cast<std::size_t>(length)));
         buffer.resize(buffer.size() * 2);
     }
 }

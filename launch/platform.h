@@ -1,17 +1,10 @@
 #pragma once
 
+#include "launch/path_names.h"
+
 #include <string>
 
 namespace varnix {
-
-#ifdef _WIN32
-inline constexpr char kPathSeparator = '\\';
-#else
-inline constexpr char kPathSeparator = '/';
-#endif
-
-// `name` inside `directory`, with one separator between them.
-std::string pathInDirectory(const std::string& directory, const std::string& name);
 
 // What the program reaches outside its own process. The window works through
 // this interface so that tests can hand in a scripted one.

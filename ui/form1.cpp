@@ -17,7 +17,6 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -80,8 +79,6 @@ Form1::Form1(Dialogs& dialogs, Platform& platform, QWidget* parent)
 
     fileRoms = client->findChild<FileListBox*>(QStringLiteral("fileRoms"));
     Dir1 = client->findChild<DirListBox*>(QStringLiteral("Dir1"));
-    Command1 = client->findChild<QPushButton*>(QStringLiteral("Command1"));
-    Label4 = client->findChild<ClickLabel*>(QStringLiteral("Label4"));
     for (std::size_t i = 0; i < kEmulators.size(); ++i) {
         const auto& row = kEmulators[i];
         auto& emulator = m_emulators[i];
@@ -159,6 +156,12 @@ void Form1::createMenus()
     }
 }
 
+std::string Form1::configFilePath() const
+{
+    // The name is taken relative to whatever directory is current.
+    return pathInDirectory(m_platform.currentDirectory(), std::string(kConfigFileName));
+}
+
 void Form1::showCentred()
 {
     adjustSize();
@@ -174,7 +177,7 @@ void Form1::Form_Load()
 {
     std::optional<ConfigRecord> record;
     try {
-        record = readConfigFile(pathInDirectory(m_platform.currentDirectory(), std::string(kConfigFileName)));
+        record = readConfigFile(configFilePath());
     } catch (const std::exception&) {
         record.reset();  // any failure reads as a missing file
     }
@@ -208,8 +211,7 @@ void Form1::mnuConfig_Click()
         for (const auto& emulator : m_emulators)
             record.set(emulator.row->paramsField, parameterFieldText(toBytes(emulator.box->text())));
         m_paths.copyInto(record);
-        const auto error =
-            saveConfigFile(pathInDirectory(m_platform.currentDirectory(), std::string(kConfigFileName)), record);
+        const auto error = saveConfigFile(configFilePath(), record);
         if (!error.empty()) {
             m_dialogs.messageBox(QStringLiteral("The configuration could not be saved: ") + fromBytes(error));
             return;

@@ -11,7 +11,6 @@
 class QAction;
 class QButtonGroup;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace varnix {
@@ -69,6 +68,7 @@ private:
     };
 
     void createMenus();
+    std::string configFilePath() const;
     void connectHandlers();
 
     // The per-emulator flows behind the handlers.
@@ -92,8 +92,6 @@ private:
     QButtonGroup* m_options;
     FileListBox* fileRoms;
     DirListBox* Dir1;
-    QPushButton* Command1;
-    ClickLabel* Label4;
     CommonDialog CommonDialog1;
     CommonDialog CommonDialog2;
 };
