@@ -1,6 +1,8 @@
 #include "launch/platform.h"
 
 #include "config/fixed_field.h"
+#include "launch/process_start.h"
+#include "launch/short_path.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -95,5 +97,15 @@ void SystemPlatform::changeDirectory(const std::string& directory)
 }
 
 #endif
+
+std::string SystemPlatform::shortPath(const std::string& path) const
+{
+    return ShortPath(path);
+}
+
+void SystemPlatform::startCommandLine(const std::string& line)
+{
+    varnix::startCommandLine(line);
+}
 
 }  // namespace varnix

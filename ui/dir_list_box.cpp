@@ -135,6 +135,9 @@ void DirListBox::setPath(const QString& directory)
 
 QString DirListBox::path() const
 {
+    // A directory not yet read is the list's directory all the same.
+    if (m_pendingPath && !m_pendingPath->isEmpty())
+        return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(*m_pendingPath).absoluteFilePath()));
     return QDir::toNativeSeparators(m_path);
 }
 

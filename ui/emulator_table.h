@@ -17,6 +17,21 @@ enum class RomList {
 // Which of the window's two file-dialog objects an emulator's setup uses.
 enum class SetupDialog { First, Second };
 
+// How PLAY makes an emulator's ROM piece.
+enum class RomPiece {
+    ShortName,      // the short form of the selected file's name
+    GameName,       // the selected file's name up to its first "."
+    GameDirectory,  // the last component of the directory list's path
+};
+
+// How PLAY starts an emulator.
+struct LaunchRecipe {
+    RomPiece romPiece;
+    bool needsSelection;   // "No file selected!" when nothing is chosen
+    bool romFirst;         // the ROM piece comes before the parameters
+    bool trimsExecutable;  // the working copy loses its trailing blanks for good
+};
+
 // Everything that differs between the four emulators. Every per-emulator
 // flow of the window is written once over a row of this table.
 struct EmulatorRow {
@@ -43,10 +58,14 @@ struct EmulatorRow {
     const char* romDirCaption;
     const char* romDirPrompt;
     bool selectsBeforeEnabling;  // the order of the two steps on the option button
+
+    LaunchRecipe launch;
 };
 
 // In the window's order, top to bottom.
 extern const std::array<EmulatorRow, 4> kEmulators;
 enum EmulatorIndex : std::size_t { kSnes, kGenesis, kNeoRage, kMame };
+// The order in which PLAY tests the option buttons.
+inline constexpr std::array<EmulatorIndex, 4> kLaunchOrder{kSnes, kGenesis, kMame, kNeoRage};
 
 }  // namespace varnix

@@ -1,8 +1,11 @@
 #include "ui/form1.h"
 
 #include "config/config_file.h"
+#include "config/fixed_field.h"
+#include "launch/launch_rules.h"
 #include "launch/platform.h"
 #include "ui/click_label.h"
+#include "ui/desktop.h"
 #include "ui/dialogs.h"
 #include "ui/dir_list_box.h"
 #include "ui/emulator_table.h"
@@ -17,6 +20,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -27,6 +31,7 @@ namespace {
 
 const QString kMissingConfigMessage = QStringLiteral("Configuration File Not Found - Starting new......");
 const QString kIncorrectDirectoryMessage = QStringLiteral("Incorrect directory please run setup!");
+const QString kNoFileSelectedMessage = QStringLiteral("No file selected!");
 const QString kAllFilesFilter = QStringLiteral("All files (*.*)|*.*|");
 const QString kNotSetup = QString::fromLatin1(kNotSetupMarker.data(), kNotSetupMarker.size());
 
@@ -55,12 +60,13 @@ const std::array<RowHandlers, 4> kRowHandlers{{
 
 }  // namespace
 
-Form1::Form1(Dialogs& dialogs, Platform& platform, QWidget* parent)
+Form1::Form1(Dialogs& dialogs, Platform& platform, Desktop& desktop, QWidget* parent)
     : QMainWindow(parent,
                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_dialogs(dialogs),
       m_platform(platform),
+      m_desktop(desktop),
       m_options(new QButtonGroup(this))
 {
     installFontSubstitutes();
@@ -117,6 +123,8 @@ void Form1::connectHandlers()
         connect(m_emulators[i].picture, &ClickLabel::clicked, this, handlers.picture);
         connect(m_emulators[i].setupEntry, &QAction::triggered, this, handlers.setup);
     }
+    connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(findChild<ClickLabel*>(QStringLiteral("Label4")), &ClickLabel::clicked, this, &Form1::Label4_Click);
 }
 
 void Form1::optSnes_Click() { selectEmulator(m_emulators[kSnes]); }
@@ -302,6 +310,70 @@ void Form1::setUpEmulator(EmulatorControls& emulator)
         forgetExecutable(row);
         markNotSetup(emulator);
     }
+}
+
+void Form1::Command1_Click()
+{
+    // At most one button is selected; with none, PLAY does nothing at all.
+    for (const auto index : kLaunchOrder) {
+        if (m_emulators[index].option->isChecked() && !launchEmulator(m_emulators[index]))
+            return;
+    }
+}
+
+bool Form1::launchEmulator(EmulatorControls& emulator)
+{
+    const auto& row = *emulator.row;
+    const auto& recipe = row.launch;
+    const auto selected = toBytes(recipe.romPiece == RomPiece::GameDirectory ? Dir1->path() : fileRoms->fileName());
+    if (recipe.needsSelection && selected.empty()) {
+        m_dialogs.messageBox(kNoFileSelectedMessage);
+        return false;  // ends PLAY
+    }
+    auto& executable = m_paths.*row.exeCopy;
+    if (withoutTrailingBlanks(executable).empty()) {
+        // Without a program the line would start whatever its first
+        // parameter or ROM name names.
+        m_dialogs.messageBox(QLatin1String(row.name) + QStringLiteral(" is not set up. Please run Setup."));
+        return true;
+    }
+    if (recipe.trimsExecutable)
+        executable = withoutTrailingBlanks(executable);
+
+    try {
+        auto& romDirectory = m_paths.*row.romDirCopy;
+        romDirectoryStep(romDirectory);
+        m_platform.changeDirectory(romDirectory);  // and there it stays
+        const auto rom = romPiece(row, selected);
+        const auto parameters = toBytes(emulator.box->text());
+        m_platform.startCommandLine(recipe.romFirst ? composeCommandLine(executable, rom, parameters)
+                                                    : composeCommandLine(executable, parameters, rom));
+    } catch (const std::exception& failure) {
+        m_dialogs.messageBox(QLatin1String(row.name) + QStringLiteral(" could not be started: ") +
+                             QString::fromLocal8Bit(failure.what()));
+    }
+    return true;
+}
+
+std::string Form1::romPiece(const EmulatorRow& row, const std::string& selected) const
+{
+    switch (row.launch.romPiece) {
+    case RomPiece::ShortName:
+        // Resolved against the ROM directory, which is now current.
+        return m_platform.shortPath(selected);
+    case RomPiece::GameName:
+        return gameNameFromZip(selected);
+    case RomPiece::GameDirectory:
+        return gameDirectoryName(selected);
+    }
+    return {};
+}
+
+void Form1::Label4_Click()
+{
+    const auto address = kHomePageAddress + QLatin1Char('/');
+    if (!m_desktop.openAddress(address))
+        m_dialogs.messageBox(QStringLiteral("The home page could not be opened: ") + address);
 }
 
 CommonDialog& Form1::dialogFor(const EmulatorRow& row)

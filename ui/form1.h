@@ -16,6 +16,7 @@ class QRadioButton;
 namespace varnix {
 
 class ClickLabel;
+class Desktop;
 class Dialogs;
 class DirListBox;
 class FileListBox;
@@ -28,7 +29,7 @@ enum class RomList;
 class Form1 final : public QMainWindow {
     Q_OBJECT
 public:
-    Form1(Dialogs& dialogs, Platform& platform, QWidget* parent = nullptr);
+    Form1(Dialogs& dialogs, Platform& platform, Desktop& desktop, QWidget* parent = nullptr);
     ~Form1() override;
 
     // Reads the configuration and brings each emulator row into its state;
@@ -46,6 +47,11 @@ public:
     void Image2_Click();
     void Image3_Click();
     void Image4_Click();
+
+    // PLAY: starts the chosen emulator on the chosen ROM.
+    void Command1_Click();
+    // The home-page link.
+    void Label4_Click();
 
     // File and Setup menus.
     void mnuConfig_Click();
@@ -75,6 +81,8 @@ private:
     void selectEmulator(EmulatorControls& emulator);
     void clickPicture(EmulatorControls& emulator);
     void setUpEmulator(EmulatorControls& emulator);
+    bool launchEmulator(EmulatorControls& emulator);
+    std::string romPiece(const EmulatorRow& row, const std::string& selected) const;
 
     void showSetUp(EmulatorControls& emulator, const QString& parameters);
     void showNotSetup(EmulatorControls& emulator);
@@ -86,6 +94,7 @@ private:
 
     Dialogs& m_dialogs;
     Platform& m_platform;
+    Desktop& m_desktop;
     ConfigRecord m_record;
     WorkingPaths m_paths;
     std::array<EmulatorControls, 4> m_emulators{};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/fake_desktop.h"
 #include "support/fake_platform.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -25,7 +26,7 @@ protected:
 
     varnix::Form1& createForm()
     {
-        form = std::make_unique<varnix::Form1>(dialogs, platform);
+        form = std::make_unique<varnix::Form1>(dialogs, platform, desktop);
         return *form;
     }
     varnix::Form1& startForm()
@@ -48,5 +49,6 @@ protected:
     TempDir dir;
     ScriptedDialogs dialogs;
     FakePlatform platform;
+    FakeDesktop desktop;
     std::unique_ptr<varnix::Form1> form;
 };

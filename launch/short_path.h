@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+namespace varnix {
+
+// The characters of `text` before its first NUL; the whole text when it
+// holds none.
+std::string CutAtNul(const std::string& text);
+
+// The short form of `path` (relative paths resolve against the current
+// directory), or the empty text when the path names nothing or the
+// conversion fails. Where the system keeps no short forms, the name itself,
+// written as one command-line argument.
+std::string ShortPath(std::string path);
+
+}  // namespace varnix

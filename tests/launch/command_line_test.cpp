@@ -1,0 +1,151 @@
+#include "launch/command_line.h"
+#include "launch/launch_rules.h"
+#include "launch/short_path.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+
+#include <unistd.h>
+
+using namespace varnix;
+using Arguments = std::vector<std::string>;
+
+TEST(CommandLine, SplitterSeparatesOnBlankRunsAndGroupsQuotes)
+{
+    struct Row {
+        const char* guards;
+        std::string line;
+        Arguments arguments;
+    };
+    const Row rows[] = {
+        {"runs of blanks and tabs separate", "  a  b\t\tc ", {"a", "b", "c"}},
+        {"quotes group blanks", R"(x "a b" y)", {"x", "a b", "y"}},
+        {"quotes inside an argument join it", R"(a"b c"d)", {"ab cd"}},
+        {"a doubled quote inside quotes is one quote", R"("say ""hi""")", {R"(say "hi")"}},
+        {"an empty quoted argument stays", R"(a "" b)", {"a", "", "b"}},
+        {"a backslash never escapes a quote", R"(C:\roms\ "a\" b)", {R"(C:\roms\)", R"(a\)", "b"}},
+        {"shell characters are plain characters", "$(touch x) `id` a;b |&<>*", {"$(touch", "x)", "`id`", "a;b", "|&<>*"}},
+        {"an unclosed quote runs to the end", R"(a "b c)", {"a", "b c"}},
+        {"blanks alone give nothing", "   ", {}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(splitCommandLine(row.line), row.arguments) << row.guards;
+}
+
+TEST(CommandLine, ProgramIsTheShortestPrefixThatNamesAnExecutable)
+{
+    const std::map<std::string, std::string> executables{
+        {"/opt/big emu/snes", "/opt/big emu/snes"},
+        {"/opt/my", "/opt/my"},
+        {"snes9x", "/usr/games/snes9x"},
+    };
+    const auto find = [&](const std::string& piece) -> std::optional<std::string> {
+        const auto found = executables.find(piece);
+        return found == executables.end() ? std::nullopt : std::optional<std::string>(found->second);
+    };
+    struct Row {
+        const char* guards;
+        std::string line;
+        std::string program;
+        Arguments argv;
+    };
+    const Row rows[] = {
+        {"an unquoted path with blanks is found", "/opt/big emu/snes -f \"a b.smc\"", "/opt/big emu/snes",
+         {"/opt/big emu/snes", "-f", "a b.smc"}},
+        {"the shortest prefix wins, as on Windows", "/opt/my emu/other x", "/opt/my", {"/opt/my", "emu/other", "x"}},
+        {"trailing blanks of a stored path end the program", "snes9x        -f  rom", "/usr/games/snes9x",
+         {"snes9x", "-f", "rom"}},
+        {"leading blanks are skipped", "   snes9x a", "/usr/games/snes9x", {"snes9x", "a"}},
+        {"empty pieces add no argument", "snes9x   rom", "/usr/games/snes9x", {"snes9x", "rom"}},
+        {"a quoted program ends at its closing quote", "\"/opt/big emu/snes\"x y", "/opt/big emu/snes",
+         {"/opt/big emu/snes", "x", "y"}},
+        {"a quoted program that names nothing is not found", "\"/opt/my emu/gone\" y", "", {"/opt/my emu/gone", "y"}},
+        {"no prefix found: the first argument is the program", "/none/emu a b", "", {"/none/emu", "a", "b"}},
+        {"a prefix never ends in a blank", "/opt/my  ", "/opt/my", {"/opt/my"}},
+    };
+    for (const auto& row : rows) {
+        const auto resolved = resolveCommandLine(row.line, find);
+        ASSERT_TRUE(resolved) << row.guards;
+        EXPECT_EQ(resolved->program, row.program) << row.guards;
+        EXPECT_EQ(resolved->argv, row.argv) << row.guards;
+    }
+    EXPECT_FALSE(resolveCommandLine("    ", find)) << "a blank line has no program piece";
+    EXPECT_FALSE(resolveCommandLine("", find));
+}
+
+TEST(CommandLine, CutAtNulKeepsTheTextBeforeTheFirstNul)
+{
+    EXPECT_EQ(CutAtNul("abc"), "abc");
+    EXPECT_EQ(CutAtNul(std::string("\0abc", 4)), "");
+    EXPECT_EQ(CutAtNul(std::string("abc\0def", 7)), "abc");
+    EXPECT_EQ(CutAtNul(std::string(300, '\0')), "");
+}
+
+// Tests that resolve names against the current directory run inside a
+// directory of their own, and go back afterwards.
+class InTempDirectory : public ::testing::Test {
+protected:
+    InTempDirectory() : m_previous(std::filesystem::current_path()) { std::filesystem::current_path(dir.path()); }
+    ~InTempDirectory() override { std::filesystem::current_path(m_previous); }
+
+    TempDir dir;
+
+private:
+    std::filesystem::path m_previous;
+};
+
+TEST_F(InTempDirectory, ShortPathNamesAnExistingFileAsOneArgumentAndNothingElse)
+{
+    for (const char* name : {"plain.smc", "with blanks.smc", "q\"uote.smc"})
+        dir.write(name, "");
+    dir.write("sub/inner.smc", "");
+    struct Row {
+        const char* guards;
+        std::string path;
+        std::string shortPath;
+    };
+    const Row rows[] = {
+        {"a plain name stands as it is", "plain.smc", "plain.smc"},
+        {"a name with blanks is quoted", "with blanks.smc", "\"with blanks.smc\""},
+        {"a quote is doubled inside quotes", "q\"uote.smc", "\"q\"\"uote.smc\""},
+        {"a relative path resolves from the current directory", "sub/inner.smc", "sub/inner.smc"},
+        {"a missing name gives the empty text", "missing.smc", ""},
+        {"the empty path gives the empty text", "", ""},
+        {"a name with trailing blanks is another name", "plain.smc ", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(ShortPath(row.path), row.shortPath) << row.guards;
+}
+
+TEST_F(InTempDirectory, AnyFileNameSurvivesTheCommandLineExactly)
+{
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<int> length(1, 24);
+    // Printable bytes, blanks, quotes and backslashes weighted up, and bytes
+    // of other encodings; never "/" or NUL, which no file name holds.
+    const std::string favourites = " \"\\'$`;&|*?()<>\t";
+    std::uniform_int_distribution<int> pick(0, 3);
+    std::uniform_int_distribution<int> printable(0x20, 0x7e);
+    std::uniform_int_distribution<int> high(0x80, 0xff);
+    std::uniform_int_distribution<std::size_t> favourite(0, favourites.size() - 1);
+    int checked = 0;
+    for (int i = 0; i < 600; ++i) {
+        std::string name;
+        for (int n = length(random); n > 0; --n) {
+            const int kind = pick(random);
+            name += kind == 0 ? favourites[favourite(random)]
+                              : static_cast<char>(kind == 1 ? high(random) : printable(random));
+        }
+        if (name.find('/') != std::string::npos || name == "." || name == "..")
+            continue;
+        dir.write(name, "");
+        const auto line = composeCommandLine("/emu/snes", "-f", ShortPath(name));
+        EXPECT_EQ(splitCommandLine(line), (Arguments{"/emu/snes", "-f", name})) << "line: " << line;
+        std::filesystem::remove(dir.file(name));
+        ++checked;
+    }
+    EXPECT_GT(checked, 500);
+}

@@ -1,0 +1,85 @@
+#include "launch/launch_rules.h"
+
+#include <gtest/gtest.h>
+
+using namespace varnix;
+
+TEST(LaunchRules, RomDirectoryStepDropsOneTrailingSeparatorButKeepsTheRoot)
+{
+    struct Row {
+        const char* guards;
+        std::string before;
+        std::string after;
+    };
+    const Row rows[] = {
+        {"a trailing separator goes, with the blanks after it", "/roms/snes/   ", "/roms/snes"},
+        {"a trailing separator without blanks goes", "/roms/snes/", "/roms/snes"},
+        {"no separator: the copy keeps its blanks", "/roms/snes   ", "/roms/snes   "},
+        {"only one separator goes", "/roms//", "/roms/"},
+        {"the root stays the root", "/", "/"},
+        {"the root with blanks is left as it is", "/  ", "/  "},
+        {"an empty directory stays empty", "", ""},
+        {"blanks alone stay", "     ", "     "},
+    };
+    for (const auto& row : rows) {
+        std::string directory = row.before;
+        romDirectoryStep(directory);
+        EXPECT_EQ(directory, row.after) << row.guards;
+    }
+}
+
+TEST(LaunchRules, MameGameNameEndsBeforeTheFirstDotButNeverExaminesTheLastCharacter)
+{
+    struct Row {
+        const char* guards;
+        std::string fileName;
+        std::string game;
+    };
+    const Row rows[] = {
+        {"plain zip", "pacman.zip", "pacman"},
+        {"the first dot counts, not the last", "sf2.alt.zip", "sf2"},
+        {"a leading only dot gives the empty name", ".zip", ""},
+        {"a dot as the last character is kept", "abc.", "abc."},
+        {"a one-character name is taken whole", "a", "a"},
+        {"a lone dot is taken whole", ".", "."},
+        {"no dot: the whole name", "galaga", "galaga"},
+        {"trailing blanks of a dotless name go", "galaga  ", "galaga"},
+        {"a dot before trailing blanks is examined", "abc. ", "abc"},
+        {"upper case is kept", "GALAGA.ZIP", "GALAGA"},
+        {"empty name", "", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(gameNameFromZip(row.fileName), row.game) << row.guards;
+}
+
+TEST(LaunchRules, NeoRageGameDirectoryIsFoundWithinTheLast29Characters)
+{
+    const std::string c28(28, 'g');
+    const std::string c29(29, 'g');
+    struct Row {
+        const char* guards;
+        std::string path;
+        std::string game;
+    };
+    const Row rows[] = {
+        {"the last component", "/neogeo/mslug", "mslug"},
+        {"trailing blanks are not part of the path", "/neogeo/mslug   ", "mslug"},
+        {"a 28-character component is found", "/neogeo/" + c28, c28},
+        {"a 29-character component leaves the whole path", "/neogeo/" + c29, "/neogeo/" + c29},
+        {"the root gives the empty name", "/", ""},
+        {"a trailing separator gives the empty name", "/neogeo/", ""},
+        {"a component of the root", "/mslug", "mslug"},
+        {"a bare name is taken whole", "mslug", "mslug"},
+        {"the empty path stays empty", "", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(gameDirectoryName(row.path), row.game) << row.guards;
+}
+
+TEST(LaunchRules, CommandLineKeepsEveryPieceAsItStands)
+{
+    EXPECT_EQ(composeCommandLine("/emu/snes", "-f", "rom.smc"), "/emu/snes -f rom.smc");
+    EXPECT_EQ(composeCommandLine("/emu/gen", "", "-x"), "/emu/gen  -x") << "an empty piece leaves two blanks";
+    EXPECT_EQ(composeCommandLine("/emu/snes   ", " a ", ""), "/emu/snes     a  ")
+        << "blanks inside pieces are kept, and an empty last piece still has its blank";
+}

@@ -1,0 +1,236 @@
+#include "config/config_record.h"
+#include "config/fixed_field.h"
+#include "support/form_fixture.h"
+#include "ui/click_label.h"
+#include "ui/dir_list_box.h"
+#include "ui/file_list_box.h"
+
+#include <QApplication>
+#include <QPushButton>
+
+using namespace varnix;
+
+namespace {
+
+std::string padded(const std::string& text, std::size_t width = 50)
+{
+    return fitToWidth(text, width);
+}
+
+// Four emulators set up from a file, as after a real start: the working
+// paths carry the file's blank padding.
+class Launch : public FormTest {
+protected:
+    Launch()
+    {
+        for (const char* name : {"Super Puzzle.smc", "plain.smc"})
+            dir.write(std::string("r/snes/") + name, "");
+        dir.write("r/gen/Blue Hedgehog.smd", "");
+        dir.write("r/mame/sf2.alt.zip", "");
+        dir.write("r/mame/pacman.zip", "");
+        dir.write("r/neo/mslug/mslug.p1", "");
+        std::filesystem::create_directories(dir.file("r/empty"));
+    }
+
+    void start(const std::string& snesRomDir = "r/snes")
+    {
+        ConfigRecord record;
+        const std::pair<Field, std::string> fields[] = {
+            {Field::SnesExe, "/emu/snes"},           {Field::SnesRomDir, dir.file(snesRomDir)},
+            {Field::GenesisExe, "/emu/gen"},         {Field::GenesisRomDir, dir.file("r/gen")},
+            {Field::NeoRageExe, "/emu/neo"},         {Field::NeoRageRomDir, dir.file("r/neo")},
+            {Field::MameExe, "/emu/mame"},           {Field::MameRomDir, dir.file("r/mame")},
+            {Field::SnesParams, "-stored"},
+        };
+        for (const auto& [field, text] : fields)
+            record.set(field, text);
+        dir.write("start/varnix.dat", std::string(record.bytes()));
+        startForm();
+        files = control<FileListBox>("fileRoms");
+    }
+
+    void choose(const char* optionName, const QString& parameters)
+    {
+        option(optionName)->click();
+        box(optionName == std::string("optSnes")      ? "Text1"
+            : optionName == std::string("optGenesis") ? "Text2"
+            : optionName == std::string("optMAME")    ? "Text4"
+                                                      : "Text3")
+            ->setText(parameters);
+    }
+    void selectFile(const QString& name)
+    {
+        const auto matches = files->model()->match(files->model()->index(0, 0), Qt::DisplayRole, name, 1,
+                                                   Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        ASSERT_EQ(matches.size(), 1) << name.toStdString();
+        files->setCurrentIndex(matches.first());
+    }
+    void play() { control<QPushButton>("Command1")->click(); }
+
+    std::vector<std::string> lines() const
+    {
+        std::vector<std::string> result;
+        for (const auto& started : platform.starts)
+            result.push_back(started.line);
+        return result;
+    }
+
+    FileListBox* files = nullptr;
+};
+
+}  // namespace
+
+TEST_F(Launch, EachEmulatorStartsItsOwnLineInItsRomDirectory)
+{
+    start();
+    choose("optSnes", "-f  x");
+    selectFile("Super Puzzle.smc");
+    play();
+    choose("optGenesis", "-g");
+    selectFile("Blue Hedgehog.smd");
+    play();
+    choose("optMAME", "-window");
+    selectFile("sf2.alt.zip");
+    play();
+    choose("optNeoRage", "-n");
+    play();
+
+    ASSERT_EQ(platform.starts.size(), 4u);
+    // Executables loaded from the file keep their padding, except NeoRage's.
+    EXPECT_EQ(platform.starts[0].line, padded("/emu/snes") + " -f  x \"Super Puzzle.smc\"");
+    EXPECT_EQ(platform.starts[0].currentDir, dir.file("r/snes"));
+    EXPECT_EQ(platform.starts[1].line, padded("/emu/gen") + " \"Blue Hedgehog.smd\" -g") << "the ROM comes first";
+    EXPECT_EQ(platform.starts[1].currentDir, dir.file("r/gen"));
+    EXPECT_EQ(platform.starts[2].line, padded("/emu/mame") + " -window sf2") << "up to the first dot, no short form";
+    EXPECT_EQ(platform.starts[2].currentDir, dir.file("r/mame"));
+    EXPECT_EQ(platform.starts[3].line, "/emu/neo neo -n")
+        << "with no game opened, the ROM directory's own name is the game";
+    EXPECT_EQ(platform.starts[3].currentDir, dir.file("r/neo"));
+    EXPECT_EQ(form->workingPaths().NeoRageExe, "/emu/neo") << "the working copy stays trimmed";
+    EXPECT_EQ(platform.currentDirectory(), dir.file("r/neo")) << "the last ROM directory stays current";
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Launch, EmptyPiecesKeepTheirPlaceAndStoredParametersKeepTheirBlanks)
+{
+    start();
+    option("optGenesis")->click();
+    play();  // Genesis needs no selection
+    option("optSnes")->click();
+    selectFile("plain.smc");
+    play();
+    box("Text1")->clear();
+    play();
+    std::filesystem::remove(dir.file("r/snes/plain.smc"));
+    play();
+
+    EXPECT_EQ(lines(), (std::vector<std::string>{
+                           padded("/emu/gen") + "  ",
+                           padded("/emu/snes") + " " + padded("-stored", 30) + " plain.smc",
+                           padded("/emu/snes") + "  plain.smc",
+                           padded("/emu/snes") + "  ",  // a vanished file leaves an empty ROM piece
+                       }));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(Launch, NeoRagePassesTheOpenedGameDirectory)
+{
+    start();
+    form->show();
+    choose("optNeoRage", "");
+    auto* games = control<DirListBox>("Dir1");
+    games->setPath(QString::fromStdString(dir.file("r/neo/mslug")));
+    play();
+    ASSERT_EQ(lines().size(), 1u);
+    EXPECT_EQ(lines()[0], "/emu/neo mslug ");
+    EXPECT_EQ(platform.starts[0].currentDir, dir.file("r/neo")) << "the directory of all games, not the game's";
+}
+
+TEST_F(Launch, NothingChosenOrNothingSelectedStartsNothing)
+{
+    start();
+    play();
+    EXPECT_TRUE(dialogs.messages.empty()) << "no emulator chosen: nothing at all";
+
+    option("optSnes")->click();
+    play();
+    option("optMAME")->click();
+    std::filesystem::remove(dir.file("r/mame/sf2.alt.zip"));
+    std::filesystem::remove(dir.file("r/mame/pacman.zip"));
+    std::filesystem::remove_all(dir.file("r/empty"));
+    play();  // the list still shows MAME's two files, none selected
+
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[0].text, "No file selected!");
+    EXPECT_EQ(dialogs.messages[1].text, "No file selected!");
+    EXPECT_TRUE(platform.starts.empty());
+    EXPECT_EQ(platform.currentDirectory(), dir.file("start")) << "no directory was changed";
+}
+
+TEST_F(Launch, RomDirectoryStepShortensTheWorkingCopyForGood)
+{
+    start("r/snes/");
+    option("optSnes")->click();
+    selectFile("plain.smc");
+    play();
+    EXPECT_EQ(form->workingPaths().SnesRomDir, dir.file("r/snes")) << "separator and padding gone";
+    EXPECT_EQ(platform.currentDirectory(), dir.file("r/snes"));
+    entry("mnuConfig")->trigger();
+    EXPECT_EQ(ConfigRecord::fromBytes(dir.read("program/varnix.dat")).get(Field::SnesRomDir),
+              padded(dir.file("r/snes")));
+}
+
+TEST_F(Launch, AFailedStartIsReportedAndTheWindowStaysUsable)
+{
+    start();
+    option("optSnes")->click();
+    selectFile("plain.smc");
+    platform.startFails = true;
+    play();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("SNES could not be started: cannot run /emu/snes"))
+        << dialogs.messages[0].text.toStdString();
+
+    std::filesystem::remove_all(dir.file("r/snes"));
+    platform.startFails = false;
+    play();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_TRUE(dialogs.messages[1].text.contains(QString::fromStdString(dir.file("r/snes"))))
+        << "a ROM directory that cannot be entered is named";
+    EXPECT_TRUE(platform.starts.empty()) << "never started from the wrong directory";
+
+    option("optGenesis")->click();
+    play();
+    play();
+    EXPECT_EQ(platform.starts.size(), 2u) << "PLAY twice starts two emulators";
+}
+
+TEST_F(Launch, AnEmulatorWithoutAProgramIsNeverStarted)
+{
+    start();
+    option("optMAME")->click();
+    selectFile("pacman.zip");
+    entry("mnuMAME")->trigger();  // cancelled: MAME forgets its program but stays chosen
+    ASSERT_TRUE(option("optMAME")->isChecked());
+    play();
+    EXPECT_TRUE(platform.starts.empty()) << "its parameters or ROM would have become the program";
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "MAME is not set up. Please run Setup.");
+}
+
+TEST_F(Launch, TheHomePageLinkOpensTheAddressAndNothingElse)
+{
+    start();
+    form->show();
+    const auto before = QApplication::topLevelWidgets().size();
+    control<ClickLabel>("Label4")->clicked();
+    EXPECT_EQ(desktop.opened, QStringList{"http://www.varnix.example/"});
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), before) << "no window of the program's own";
+
+    desktop.opens = false;
+    control<ClickLabel>("Label4")->clicked();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "The home page could not be opened: http://www.varnix.example/");
+    EXPECT_TRUE(form->isVisible());
+}
