@@ -7,12 +7,10 @@ set -euo pipefail
 program=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 
-if [ -z "${VARNIX_E2E_DISPLAY:-}" ]; then
-  exec xvfb-run -a -s "-screen 0 1024x768x24" env VARNIX_E2E_DISPLAY=1 "$0" "$program"
-fi
+source "$here/lib.sh"
+rerun_under_xvfb "$0" "$program"
 source "$here/../../scripts/lib/common.sh"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
 pid=
 cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"; }
