@@ -1,7 +1,9 @@
 // Started by the process tests in place of an emulator: records its working
 // directory and arguments, NUL-separated, in a file named after its process
-// id inside the directory that VARNIX_RECORD_DIR names.
+// id inside the directory that VARNIX_RECORD_DIR names, and what the files
+// it holds beyond the standard three are, one a line, in "<pid>.fds".
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -19,6 +21,13 @@ int main(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         record.append(1, '\0').append(argv[i]);
     const std::string name = std::string(directory) + "/" + std::to_string(getpid());
+    {
+        std::ofstream fds(name + ".fds");
+        for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+            if (std::stoi(entry.path().filename().string()) > 2)
+                fds << std::filesystem::read_symlink(entry.path()).string() << '\n';
+        }
+    }
     // Written under another name and renamed, so a reader sees it whole.
     {
         std::ofstream(name + ".part", std::ios::binary) << record;
