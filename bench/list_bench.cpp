@@ -3,7 +3,7 @@
 //
 //   build/bench/list_bench            (QT_QPA_PLATFORM=offscreen is set here)
 #include "ui/dir_list_box.h"
-#include "ui/directory_listing.h"
+#include "launch/directory_listing.h"
 #include "ui/file_list_box.h"
 
 #include <QApplication>

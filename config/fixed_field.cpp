@@ -7,22 +7,11 @@
 namespace varnix {
 namespace {
 
-// Where a cut at `width` must move back to so that no character is split.
-std::size_t characterBoundaryAtOrBefore(std::string_view text, std::size_t width)
+// Where a cut at `width` must move back to so that a UTF-8 character is not
+// split. Only a well-formed sequence that straddles the cut is moved; stray
+// bytes from a foreign file stay bytes.
+std::size_t utf8BoundaryAtOrBefore(std::string_view text, std::size_t width)
 {
-#ifdef _WIN32
-    // ANSI code pages are single-byte except the East Asian double-byte ones.
-    std::size_t i = 0;
-    while (i < width) {
-        const std::size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[i])) ? 2 : 1;
-        if (i + step > width)
-            return i;
-        i += step;
-    }
-    return width;
-#else
-    // The 8-bit encoding here is UTF-8. Only a well-formed sequence that
-    // straddles the cut is moved; stray bytes from a foreign file stay bytes.
     std::size_t start = width;
     while (start > 0 && width - start < 3 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
         --start;
@@ -43,6 +32,25 @@ std::size_t characterBoundaryAtOrBefore(std::string_view text, std::size_t width
             return width;
     }
     return start;
+}
+
+std::size_t characterBoundaryAtOrBefore(std::string_view text, std::size_t width)
+{
+#ifdef _WIN32
+    if (GetACP() == CP_UTF8)
+        return utf8BoundaryAtOrBefore(text, width);
+    // Other ANSI code pages are single-byte except the East Asian double-byte
+    // ones.
+    std::size_t i = 0;
+    while (i < width) {
+        const std::size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[i])) ? 2 : 1;
+        if (i + step > width)
+            return i;
+        i += step;
+    }
+    return width;
+#else
+    return utf8BoundaryAtOrBefore(text, width);  // the 8-bit encoding here is UTF-8
 #endif
 }
 

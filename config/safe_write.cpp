@@ -6,6 +6,8 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include "launch/windows_error.h"
+
 #include <windows.h>
 #else
 #include <fcntl.h>
@@ -29,17 +31,18 @@ std::string describe(const std::string& what, int error)
 
 std::string writeFileSafely(const std::string& path, std::string_view content)
 {
+    const auto describe = [&](const std::string& what) { return what + ": " + windowsErrorText(GetLastError()); };
     char temporary[MAX_PATH];
     if (GetTempFileNameA(parentDirectory(path).c_str(), "vnx", 0, temporary) == 0)
-        return "cannot create a temporary file beside " + path + " (error " + std::to_string(GetLastError()) + ")";
+        return describe("cannot create a temporary file beside " + path);
     const auto failed = [&](const std::string& what) {
-        const auto error = GetLastError();
+        const auto text = describe(what);
         DeleteFileA(temporary);
-        return what + " (error " + std::to_string(error) + ")";
+        return text;
     };
     HANDLE file = CreateFileA(temporary, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return failed(std::string("cannot open ") + temporary);
+        return failed("cannot create a temporary file beside " + path);
     DWORD written = 0;
     const bool ok = WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr) &&
                     written == content.size() && FlushFileBuffers(file);

@@ -12,10 +12,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
-
-#include <fcntl.h>
-#include <unistd.h>
+#include <system_error>
 
 namespace {
 
@@ -40,10 +39,8 @@ std::string jsonString(const std::string& bytes)
 
 std::string currentDirectory()
 {
-    std::string buffer(4096, '\0');
-    if (!getcwd(buffer.data(), buffer.size()))
-        return {};
-    return buffer.c_str();
+    std::error_code error;
+    return std::filesystem::current_path(error).string();
 }
 
 int logAndExit(const char* logPath, int argc, char* argv[])
@@ -52,13 +49,14 @@ int logAndExit(const char* logPath, int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         line += (i ? ", " : "") + jsonString(argv[i]);
     line += "], \"cwd\": " + jsonString(currentDirectory()) + "}\n";
-    // One write of the whole line, so lines of emulators started together
-    // never interleave.
-    const int fd = open(logPath, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
+    // Appended in one write of the whole line, so the lines of emulators
+    // started together never interleave.
+    std::FILE* log = std::fopen(logPath, "ab");
+    if (!log)
         return 1;
-    const bool written = write(fd, line.data(), line.size()) == static_cast<ssize_t>(line.size());
-    return close(fd) == 0 && written ? 0 : 1;
+    std::setvbuf(log, nullptr, _IOFBF, line.size());
+    const bool written = std::fwrite(line.data(), 1, line.size(), log) == line.size();
+    return std::fclose(log) == 0 && written ? 0 : 1;
 }
 
 }  // namespace

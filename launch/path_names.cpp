@@ -6,7 +6,11 @@ std::string pathInDirectory(const std::string& directory, const std::string& nam
 {
     if (directory.empty())
         return name;
+#ifdef _WIN32
+    if (directory.back() == '\\' || directory.back() == '/')  // Windows takes both
+#else
     if (directory.back() == kPathSeparator)
+#endif
         return directory + name;
     return directory + kPathSeparator + name;
 }

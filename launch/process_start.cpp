@@ -9,6 +9,8 @@
 #include <vector>
 
 #ifdef _WIN32
+#include "launch/windows_error.h"
+
 #include <windows.h>
 #else
 #include <csignal>
@@ -56,7 +58,7 @@ void startCommandLine(const std::string& line)
     commandLine.push_back('\0');
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
-        throw std::system_error(static_cast<int>(GetLastError()), std::system_category(), "cannot run " + program);
+        throw windowsError(GetLastError(), "cannot run " + program);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
 }

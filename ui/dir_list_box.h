@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/directory_listing.h"
+#include "launch/directory_listing.h"
 
 #include <QListView>
 #include <QString>

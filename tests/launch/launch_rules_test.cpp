@@ -20,6 +20,11 @@ TEST(LaunchRules, RomDirectoryStepDropsOneTrailingSeparatorButKeepsTheRoot)
         {"the root with blanks is left as it is", "/  ", "/  "},
         {"an empty directory stays empty", "", ""},
         {"blanks alone stay", "     ", "     "},
+#ifdef _WIN32
+        {"a Windows path loses its backslash", "C:\\ROMS\\SNES\\   ", "C:\\ROMS\\SNES"},
+        {"a drive's root stays its root, not the drive's current directory", "C:\\", "C:\\"},
+        {"a forward slash counts as well", "C:/ROMS/", "C:/ROMS"},
+#endif
     };
     for (const auto& row : rows) {
         std::string directory = row.before;
@@ -71,6 +76,10 @@ TEST(LaunchRules, NeoRageGameDirectoryIsFoundWithinTheLast29Characters)
         {"a component of the root", "/mslug", "mslug"},
         {"a bare name is taken whole", "mslug", "mslug"},
         {"the empty path stays empty", "", ""},
+#ifdef _WIN32
+        {"a Windows path", "C:\\NEOGEO\\MSLUG", "MSLUG"},
+        {"the root of a drive", "C:\\", ""},
+#endif
     };
     for (const auto& row : rows)
         EXPECT_EQ(gameDirectoryName(row.path), row.game) << row.guards;

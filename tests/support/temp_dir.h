@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 
 // A directory of the test's own, removed with everything in it.
@@ -10,10 +11,18 @@ class TempDir {
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "varnix-test-XXXXXX").string();
-        m_path = mkdtemp(pattern.data());
+        std::random_device random;
+        for (;;) {
+            m_path = std::filesystem::temp_directory_path() / ("varnix-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(m_path))
+                break;
+        }
     }
-    ~TempDir() { std::filesystem::remove_all(m_path); }
+    ~TempDir()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 

@@ -1,10 +1,14 @@
 #include "support/temp_dir.h"
-#include "ui/directory_listing.h"
+#include "launch/directory_listing.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 using namespace varnix;
 
@@ -41,6 +45,13 @@ TEST(DirectoryListing, FilesAndSubdirectoriesAreListedApartWithoutHiddenOnes)
     dir.write("roms/.hidden.smc", "");
     dir.write("roms/x.zip/inside", "");  // a directory named like a file
     dir.write("roms/.git/config", "");
+#ifdef _WIN32
+    // Hidden and system files are the ones Windows marks so.
+    dir.write("roms/system.smc", "");
+    SetFileAttributesA(dir.file("roms/.hidden.smc").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesA(dir.file("roms/system.smc").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    SetFileAttributesA(dir.file("roms/.git").c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
+#endif
     EXPECT_EQ(listFiles(dir.file("roms") + "   "), (std::vector<std::string>{"A.SMC", "b.smc"}))
         << "trailing blanks are no part of the directory's name";
     EXPECT_EQ(listSubdirectories(dir.file("roms")), (std::vector<std::string>{"x.zip"}));

@@ -1,4 +1,4 @@
-#include "ui/directory_listing.h"
+#include "launch/directory_listing.h"
 
 #include "config/fixed_field.h"
 
@@ -102,15 +102,24 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
 DirectoryStamp directoryStamp(const std::string& directory)
 {
     const auto name = withoutTrailingBlanks(directory);
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (name.empty() || !GetFileAttributesExA(name.c_str(), GetFileExInfoStandard, &data) ||
-        !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+    // A directory opens only with backup semantics; nothing is read from it.
+    HANDLE handle = name.empty() ? INVALID_HANDLE_VALUE
+                                 : CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = handle != INVALID_HANDLE_VALUE && GetFileInformationByHandle(handle, &info);
+    if (handle != INVALID_HANDLE_VALUE)
+        CloseHandle(handle);
+    if (!known || !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
         throw std::system_error(ENOENT, std::generic_category(), "cannot read " + name);
+    const auto join = [](DWORD high, DWORD low) {
+        return (static_cast<unsigned long long>(high) << 32) | low;
+    };
     DirectoryStamp stamp;
-    stamp.modified = (static_cast<long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-                     data.ftLastWriteTime.dwLowDateTime;
-    stamp.changed = (static_cast<long long>(data.ftCreationTime.dwHighDateTime) << 32) |
-                    data.ftCreationTime.dwLowDateTime;
+    stamp.device = info.dwVolumeSerialNumber;
+    stamp.inode = join(info.nFileIndexHigh, info.nFileIndexLow);
+    stamp.modified = static_cast<long long>(join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime));
+    stamp.changed = static_cast<long long>(join(info.ftCreationTime.dwHighDateTime, info.ftCreationTime.dwLowDateTime));
     return stamp;
 }
 
