@@ -13,6 +13,9 @@ OUT = Path(__file__).resolve().parent.parent / "ui" / "artwork"
 FONTS = Path("/usr/share/fonts/truetype/dejavu")
 
 
+DESKTOP_ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
+
 def font(name, size):
     return ImageFont.truetype(str(FONTS / name), size)
 
@@ -72,6 +75,9 @@ def icon():
     for cx, cy in ((6, 6), (16, 4), (26, 6)):
         d.ellipse(s(cx - 4, cy - 4, cx + 4, cy + 4), fill=(255, 255, 255, 255), outline=outline, width=scale)
         d.ellipse(s(cx - 1.5, cy - 1, cx + 1.5, cy + 2), fill=(0, 0, 0, 255))
+    # The desktop's icon theme takes it in several sizes, with soft edges.
+    for edge in DESKTOP_ICON_SIZES:
+        image.resize((edge, edge), Image.Resampling.LANCZOS).save(OUT / f"varnix-{edge}.png", optimize=True)
     small = image.resize((32, 32), Image.Resampling.LANCZOS)
     alpha = small.getchannel("A").point(lambda v: 255 if v >= 128 else 0)
     flat = Image.new("RGB", (32, 32), (0, 0, 0))

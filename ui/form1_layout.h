@@ -7,7 +7,8 @@ class QWidget;
 
 namespace varnix {
 
-inline const QString kWindowCaption = QStringLiteral("Varnix   v0.31");
+// The version is the project's, which also names the release bundle.
+inline const QString kWindowCaption = QStringLiteral("Varnix   v" VARNIX_VERSION);
 inline const QString kHomePageAddress = QStringLiteral("http://www.varnix.example");
 // The client area below the menu bar: 8670 x 6645 twips.
 inline constexpr QSize kClientSize{578, 443};
