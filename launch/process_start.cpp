@@ -2,10 +2,10 @@
 
 #include "launch/command_line.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 #include <system_error>
-#include <algorithm>
 #include <vector>
 
 #ifdef _WIN32

@@ -73,6 +73,17 @@ private:
     std::vector<QString> m_subdirectories;
 };
 
+namespace {
+
+// `name` made absolute and clean, in Qt's separators; an empty name is no
+// directory, not the current one.
+QString absoluteDirectory(const QString& name)
+{
+    return name.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(name).absoluteFilePath());
+}
+
+}  // namespace
+
 DirListBox::DirListBox(QWidget* parent) : QListView(parent), m_model(new DirectoryChainModel(this))
 {
     setModel(m_model);
@@ -108,8 +119,7 @@ void DirListBox::showEvent(QShowEvent* event)
 void DirListBox::setPath(const QString& directory)
 {
     const auto name = QString::fromLocal8Bit(withoutTrailingBlanks(directory.toLocal8Bit().toStdString()));
-    // An empty name is no directory, not the current one.
-    const auto absolute = name.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(name).absoluteFilePath());
+    const auto absolute = absoluteDirectory(name);
     const auto native = QDir::toNativeSeparators(absolute).toLocal8Bit().toStdString();
     const auto stamp = directoryStamp(native);
     if (absolute == m_path && stamp == m_stamp) {
@@ -136,9 +146,7 @@ void DirListBox::setPath(const QString& directory)
 QString DirListBox::path() const
 {
     // A directory not yet read is the list's directory all the same.
-    if (m_pendingPath && !m_pendingPath->isEmpty())
-        return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(*m_pendingPath).absoluteFilePath()));
-    return QDir::toNativeSeparators(m_path);
+    return QDir::toNativeSeparators(m_pendingPath ? absoluteDirectory(*m_pendingPath) : m_path);
 }
 
 QString DirListBox::entryPath(int row) const

@@ -11,14 +11,7 @@ source "$here/lib.sh"
 rerun_under_xvfb "$0" "$build"
 source "$here/../../scripts/lib/common.sh"
 
-work=$(mktemp -d /tmp/vxdesk.XXXXXX)  # short: the file's paths hold 50 bytes
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  pkill -f "^$work/" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+make_workspace /tmp/vxdesk.XXXXXX  # short: the file's paths hold 50 bytes
 
 prefix="$work/my apps/varnix"
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -38,18 +31,6 @@ start_from_entry() {  # as the desktop does: Exec's program, in the entry's Path
   (cd "$path" && exec "$program") &
   pid=$!
 }
-wait_ended() {
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "File > Exit did not end the program"
-  wait "$pid" || fail "the program ended with status $?"
-  pid=
-}
-menu() {  # menu WINDOW MENU-KEY ENTRY-KEY
-  xdotool windowfocus --sync "$1" key "alt+$2"
-  sleep 0.3  # let the menu open before choosing from it
-  xdotool key "$3"
-}
-
 # First start: no settings yet.
 start_from_entry
 message=$(wait_for_window '^Varnix$' 30) || fail "no message about the missing configuration"
@@ -71,8 +52,7 @@ xdotool type --delay 20 -- "-fast"
 menu "$window" f a  # File > Save Config
 for _ in $(seq 100); do [ -s "$prefix/varnix.dat" ] && break; sleep 0.1; done
 [ -s "$prefix/varnix.dat" ] || fail "File > Save Config wrote nothing beside the program"
-menu "$window" f x  # File > Exit
-wait_ended
+exit_and_wait "$window"
 
 # Second start, from the entry again: the saved settings are read.
 start_from_entry
@@ -98,6 +78,5 @@ expected = [{"argv": [work + "/emu/snes.exe", "-fast", "Super Puzzle.smc"], "cwd
 if lines != expected:
     sys.exit("FAIL: the emulator received\n  %s\nexpected\n  %s" % (lines, expected))
 PYTHON
-menu "$window" f x
-wait_ended
+exit_and_wait "$window"
 echo "1 passed, 0 failed"

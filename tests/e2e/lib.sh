@@ -23,3 +23,32 @@ click_twips() {  # click_twips WINDOW X Y
   top=$(client_top "$1")
   xdotool mousemove --window "$1" --sync $(($2 / 15)) $((top + $3 / 15)) click 1
 }
+
+# Makes the test's own workspace, $work, from a mktemp template, and removes
+# it on exit with every process started from it and the program in $pid.
+make_workspace() {  # make_workspace TEMPLATE
+  work=$(mktemp -d "$1")
+  pid=
+  trap 'cleanup_workspace' EXIT
+}
+cleanup_workspace() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  pkill -f "^$work/" 2>/dev/null || true
+  rm -rf "$work"
+}
+
+# Chooses a menu entry by its access keys.
+menu() {  # menu WINDOW MENU-KEY ENTRY-KEY
+  xdotool windowfocus --sync "$1" key "alt+$2"
+  sleep 0.3  # let the menu open before choosing from it
+  xdotool key "$3"
+}
+
+# File > Exit, then waits for the program in $pid to end cleanly.
+exit_and_wait() {  # exit_and_wait WINDOW
+  menu "$1" f x
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "File > Exit did not end the program"
+  wait "$pid" || fail "the program ended with status $?"
+  pid=
+}

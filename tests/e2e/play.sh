@@ -12,14 +12,7 @@ source "$here/lib.sh"
 rerun_under_xvfb "$0" "$program" "$emulator"
 source "$here/../../scripts/lib/common.sh"
 
-work=$(mktemp -d /tmp/vxe2e.XXXXXX)  # short: the file's paths hold 50 bytes
-pid=
-cleanup() {
-  [ -n "$pid" ] && kill "$pid" 2>/dev/null
-  pkill -f "^$work/" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
+make_workspace /tmp/vxe2e.XXXXXX  # short: the file's paths hold 50 bytes
 
 mkdir -p "$work/program" "$work/emu dir" "$work/roms/snes" "$work/roms/mame"
 cp "$program" "$work/program/varnix"
@@ -85,9 +78,7 @@ if lines != expected:
 PYTHON
 [ -z "$(find "$work" -name 'pwned*')" ] || fail "a ROM name ran a command"
 
-xdotool windowfocus --sync "$window" key alt+f
-sleep 0.3  # let the menu open before choosing from it
-xdotool key a
+menu "$window" f a  # File > Save Config
 for _ in $(seq 100); do
   [ "$(LC_ALL=C dd if="$work/program/varnix.dat" bs=1 skip=230 count=30 2>/dev/null)" = "$(field '-v  --fast' 30)" ] && break
   sleep 0.1
@@ -99,11 +90,5 @@ read_field() { LC_ALL=C dd if="$saved" bs=1 skip="$1" count="$2" 2>/dev/null; }
 [ "$(read_field 490 50)" = "$(field '-window -skip' 50)" ] || fail "MAME parameters not saved at their offset"
 [ "$(read_field 150 50)" = "$(field "$work/roms/snes" 50)" ] || fail "the SNES ROM directory did not lose its separator"
 
-xdotool windowfocus --sync "$window" key alt+f
-sleep 0.3
-xdotool key x
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "File > Exit did not end the program"
-wait "$pid" || fail "the program ended with status $?"
-pid=
+exit_and_wait "$window"
 echo "1 passed, 0 failed"

@@ -11,10 +11,7 @@ source "$here/lib.sh"
 rerun_under_xvfb "$0" "$program"
 source "$here/../../scripts/lib/common.sh"
 
-work=$(mktemp -d)
-pid=
-cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
+make_workspace /tmp/vxstart.XXXXXX
 
 mkdir -p "$work/program" "$work/start"
 cp "$program" "$work/program/varnix"
@@ -29,19 +26,11 @@ fi
 xdotool windowfocus --sync "$message" key Return
 
 window=$(wait_for_window '^Varnix   v0\.31$' 30) || fail "the main window did not open"
-xdotool windowfocus --sync "$window" key alt+f
-sleep 0.3  # let the menu open before choosing from it
-xdotool key a
+menu "$window" f a  # File > Save Config
 for _ in $(seq 100); do [ -s "$work/program/varnix.dat" ] && break; sleep 0.1; done
 [ -f "$work/program/varnix.dat" ] || fail "File > Save Config wrote no varnix.dat beside the program"
 cmp -s "$work/program/varnix.dat" <(printf '%540s' '') || fail "varnix.dat is not 540 blanks"
 [ ! -e "$work/start/varnix.dat" ] || fail "varnix.dat was written to the start directory"
 
-xdotool windowfocus --sync "$window" key alt+f
-sleep 0.3
-xdotool key x
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && fail "File > Exit did not end the program"
-wait "$pid" || fail "the program ended with status $?"
-pid=
+exit_and_wait "$window"
 echo "1 passed, 0 failed"
