@@ -89,14 +89,14 @@ void RawFiles(benchmark::State& state)
 
 void FileRoms(benchmark::State& state)
 {
-    const auto dir = QString::fromStdString(romDirectory(static_cast<int>(state.range(0))));
+    const auto dir = romDirectory(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         {
             varnix::FileListBox list;  // a new list: nothing cached
             list.resize(153, 253);
             state.ResumeTiming();
-            list.setPathAndPattern(dir, QStringLiteral("*.zip"));
+            list.setPathAndPattern(dir, "*.zip");
             list.doItemsLayout();
             benchmark::DoNotOptimize(list.count());
             state.PauseTiming();
@@ -114,7 +114,7 @@ void RawDirectories(benchmark::State& state)
 
 void Dir1(benchmark::State& state)
 {
-    const auto dir = QString::fromStdString(gameDirectories(static_cast<int>(state.range(0))));
+    const auto dir = gameDirectories(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         {

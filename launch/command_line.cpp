@@ -57,6 +57,11 @@ std::string asOneArgument(std::string_view name)
     return quoted;
 }
 
+std::string quotedWhereNeeded(std::string_view name)
+{
+    return name.find_first_of(" \t\"") == std::string_view::npos ? std::string(name) : asOneArgument(name);
+}
+
 std::optional<ProgramStart> resolveCommandLine(
     std::string_view line, const std::function<std::optional<std::string>(const std::string&)>& findExecutable)
 {

@@ -20,6 +20,10 @@ std::vector<std::string> splitCommandLine(std::string_view line);
 // double quotes.
 std::string asOneArgument(std::string_view name);
 
+// `name` as it stands when it holds no blank, tab or double quote, the empty
+// name included; otherwise as asOneArgument writes it.
+std::string quotedWhereNeeded(std::string_view name);
+
 // A command line taken apart into the program to run and its arguments.
 struct ProgramStart {
     std::string program;              // the file to execute

@@ -1,6 +1,7 @@
 #include "launch/directory_listing.h"
 
 #include "config/fixed_field.h"
+#include "launch/path_names.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -8,6 +9,8 @@
 #include <system_error>
 
 #ifdef _WIN32
+#include "launch/windows_error.h"
+
 #include <windows.h>
 #else
 #include <dirent.h>
@@ -35,15 +38,21 @@ enum class EntryKind { File, Directory };
 std::vector<std::string> listEntries(const std::string& directory, EntryKind wanted)
 {
     const auto name = withoutTrailingBlanks(directory);
-    std::string query = name;
-    if (!query.empty() && query.back() != '\\' && query.back() != '/')
-        query += '\\';
-    query += '*';
+    if (name.empty())
+        throw std::system_error(ENOENT, std::generic_category(), "cannot read the directory \"\"");
     WIN32_FIND_DATAA data;
-    HANDLE find = name.empty() ? INVALID_HANDLE_VALUE : FindFirstFileA(query.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE)
-        throw std::system_error(ENOENT, std::generic_category(), "cannot read " + name);
+    HANDLE find = FindFirstFileA(pathInDirectory(name, "*").c_str(), &data);
     std::vector<std::string> names;
+    if (find == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        // A drive's root that holds nothing has no "." either: it is empty,
+        // not unreadable.
+        const DWORD attributes = GetFileAttributesA(name.c_str());
+        if (error == ERROR_FILE_NOT_FOUND && attributes != INVALID_FILE_ATTRIBUTES &&
+            (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return names;
+        throw windowsError(error, "cannot read " + name);
+    }
     do {
         const auto attributes = data.dwFileAttributes;
         const bool isDirectory = attributes & FILE_ATTRIBUTE_DIRECTORY;
@@ -55,7 +64,10 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
             continue;
         names.emplace_back(entry);
     } while (FindNextFileA(find, &data));
+    const DWORD error = GetLastError();
     FindClose(find);
+    if (error != ERROR_NO_MORE_FILES)
+        throw windowsError(error, "cannot read " + name);
     std::sort(names.begin(), names.end(), nameLess);
     return names;
 }
@@ -73,12 +85,21 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
     if (!dir)
         throw std::system_error(errno, std::generic_category(), "cannot read " + name);
     std::vector<std::string> names;
-    errno = 0;
-    while (const dirent* entry = readdir(dir.get())) {
+    for (;;) {
+        // Only readdir's own errno tells a failed read: an entry that could
+        // not be examined below leaves one behind that means nothing here.
+        errno = 0;
+        const dirent* entry = readdir(dir.get());
+        if (!entry) {
+            if (errno != 0)
+                throw std::system_error(errno, std::generic_category(), "cannot read " + name);
+            break;
+        }
         if (entry->d_name[0] == '.')  // hidden, and "." and ".."
             continue;
         auto type = entry->d_type;
         if (type == DT_LNK || type == DT_UNKNOWN) {  // where it leads decides
+            // A dangling or looping link, or a file gone since, is left out.
             struct stat info {};
             if (fstatat(dirfd(dir.get()), entry->d_name, &info, 0) != 0)
                 continue;
@@ -87,8 +108,6 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
         if (type == (wanted == EntryKind::Directory ? DT_DIR : DT_REG))
             names.emplace_back(entry->d_name);
     }
-    if (errno != 0)
-        throw std::system_error(errno, std::generic_category(), "cannot read " + name);
     std::sort(names.begin(), names.end(), nameLess);
     return names;
 }
@@ -96,50 +115,6 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
 #endif
 
 }  // namespace
-
-#ifdef _WIN32
-
-DirectoryStamp directoryStamp(const std::string& directory)
-{
-    const auto name = withoutTrailingBlanks(directory);
-    // A directory opens only with backup semantics; nothing is read from it.
-    HANDLE handle = name.empty() ? INVALID_HANDLE_VALUE
-                                 : CreateFileA(name.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    BY_HANDLE_FILE_INFORMATION info{};
-    const bool known = handle != INVALID_HANDLE_VALUE && GetFileInformationByHandle(handle, &info);
-    if (handle != INVALID_HANDLE_VALUE)
-        CloseHandle(handle);
-    if (!known || !(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        throw std::system_error(ENOENT, std::generic_category(), "cannot read " + name);
-    const auto join = [](DWORD high, DWORD low) {
-        return (static_cast<unsigned long long>(high) << 32) | low;
-    };
-    DirectoryStamp stamp;
-    stamp.device = info.dwVolumeSerialNumber;
-    stamp.inode = join(info.nFileIndexHigh, info.nFileIndexLow);
-    stamp.modified = static_cast<long long>(join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime));
-    stamp.changed = static_cast<long long>(join(info.ftCreationTime.dwHighDateTime, info.ftCreationTime.dwLowDateTime));
-    return stamp;
-}
-
-#else
-
-DirectoryStamp directoryStamp(const std::string& directory)
-{
-    const auto name = withoutTrailingBlanks(directory);
-    struct stat info {};
-    if (stat(name.c_str(), &info) != 0)
-        throw std::system_error(errno, std::generic_category(), "cannot read " + name);
-    if (!S_ISDIR(info.st_mode))
-        throw std::system_error(ENOTDIR, std::generic_category(), "cannot read " + name);
-    constexpr long long kNanoseconds = 1'000'000'000;
-    return {static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino),
-            info.st_mtim.tv_sec * kNanoseconds + info.st_mtim.tv_nsec,
-            info.st_ctim.tv_sec * kNanoseconds + info.st_ctim.tv_nsec};
-}
-
-#endif
 
 std::vector<std::string> listFiles(const std::string& directory)
 {

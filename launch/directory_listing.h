@@ -6,23 +6,10 @@
 
 namespace varnix {
 
-// What identifies a directory and the state of its entries: while two stamps
-// of a directory are equal, so are its listings.
-struct DirectoryStamp {
-    unsigned long long device = 0;
-    unsigned long long inode = 0;
-    long long modified = 0;  // nanoseconds
-    long long changed = 0;
-    bool operator==(const DirectoryStamp&) const = default;
-};
-
-// The stamp of `directory` (trailing blanks are no part of its name). Throws
-// std::system_error when it is no directory or cannot be reached.
-DirectoryStamp directoryStamp(const std::string& directory);
-
 // Plain names (no directory) of the regular files in `directory`, hidden ones
 // left out, sorted with nameLess. Trailing blanks are not part of the
-// directory's name. Throws std::system_error when it cannot be read.
+// directory's name. Throws std::system_error when the directory cannot be
+// opened or read; an entry that cannot be examined is only left out.
 std::vector<std::string> listFiles(const std::string& directory);
 
 // Plain names of the sub-directories of `directory`, hidden ones left out,

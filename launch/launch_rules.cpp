@@ -6,23 +6,14 @@
 namespace varnix {
 namespace {
 
-bool isSeparator(char c)
-{
-#ifdef _WIN32
-    return c == '\\' || c == '/';  // Windows takes both
-#else
-    return c == kPathSeparator;
-#endif
-}
-
 bool isRoot(std::string_view name)
 {
 #ifdef _WIN32
     // "\" alone, or a drive's root: without its separator "C:" would name the
     // drive's current directory instead.
-    return (name.size() == 1 && isSeparator(name[0])) || (name.size() == 3 && name[1] == ':' && isSeparator(name[2]));
+    return (name.size() == 1 && isPathSeparator(name[0])) || (name.size() == 3 && name[1] == ':' && isPathSeparator(name[2]));
 #else
-    return name.size() == 1 && isSeparator(name[0]);
+    return name.size() == 1 && isPathSeparator(name[0]);
 #endif
 }
 
@@ -31,7 +22,7 @@ bool isRoot(std::string_view name)
 void romDirectoryStep(std::string& romDirectory)
 {
     const auto trimmed = withoutTrailingBlanks(romDirectory);
-    if (!trimmed.empty() && isSeparator(trimmed.back()) && !isRoot(trimmed))
+    if (!trimmed.empty() && isPathSeparator(trimmed.back()) && !isRoot(trimmed))
         romDirectory = trimmed.substr(0, trimmed.size() - 1);
 }
 
@@ -50,7 +41,7 @@ std::string gameDirectoryName(std::string_view listPath)
     constexpr std::size_t kSearched = 29;  // from the end; not 30, not the whole path
     const std::size_t first = path.size() > kSearched ? path.size() - kSearched : 0;
     for (std::size_t i = path.size(); i > first; --i) {
-        if (isSeparator(path[i - 1]))
+        if (isPathSeparator(path[i - 1]))
             return path.substr(i);
     }
     return path;

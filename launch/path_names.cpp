@@ -1,16 +1,52 @@
 #include "launch/path_names.h"
 
 namespace varnix {
+namespace {
+
+#ifdef _WIN32
+bool hasDrive(std::string_view path)
+{
+    return path.size() >= 2 && path[1] == ':';
+}
+#endif
+
+// The length of `path`'s root, 0 for a relative path.
+std::size_t rootLength(std::string_view path)
+{
+#ifdef _WIN32
+    if (path.size() >= 2 && isPathSeparator(path[0]) && isPathSeparator(path[1])) {
+        // A share: "\\server\share\" is its root.
+        std::size_t end = 2;
+        for (int part = 0; part < 2; ++part) {
+            while (end < path.size() && !isPathSeparator(path[end]))
+                ++end;
+            if (part == 0 && end < path.size())
+                ++end;
+        }
+        return end;
+    }
+    if (hasDrive(path))
+        return path.size() >= 3 && isPathSeparator(path[2]) ? 3 : 0;
+#endif
+    return !path.empty() && isPathSeparator(path[0]) ? 1 : 0;
+}
+
+}  // namespace
+
+bool isPathSeparator(char c)
+{
+#ifdef _WIN32
+    return c == '\\' || c == '/';  // Windows takes both
+#else
+    return c == kPathSeparator;
+#endif
+}
 
 std::string pathInDirectory(const std::string& directory, const std::string& name)
 {
     if (directory.empty())
         return name;
-#ifdef _WIN32
-    if (directory.back() == '\\' || directory.back() == '/')  // Windows takes both
-#else
-    if (directory.back() == kPathSeparator)
-#endif
+    if (isPathSeparator(directory.back()))
         return directory + name;
     return directory + kPathSeparator + name;
 }
@@ -18,13 +54,64 @@ std::string pathInDirectory(const std::string& directory, const std::string& nam
 std::string parentDirectory(const std::string& path)
 {
 #ifdef _WIN32
-    const auto slash = path.find_last_of("\\/");  // Windows takes both
+    const auto slash = path.find_last_of("\\/");
 #else
     const auto slash = path.find_last_of('/');
 #endif
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
+}
+
+std::string resolvePath(const std::string& base, const std::string& path)
+{
+    if (path.empty() || base.empty())
+        return path;
+#ifdef _WIN32
+    if (hasDrive(path))  // "C:\roms", or "C:roms", which keeps its own meaning
+        return path;
+    if (isPathSeparator(path[0]))  // "\roms" and "\\server\share"
+        return rootLength(path) > 1 || !hasDrive(base) ? path : base.substr(0, 2) + path;
+#else
+    if (isPathSeparator(path[0]))
+        return path;
+#endif
+    return pathInDirectory(base, path);
+}
+
+PathChain splitAbsolutePath(std::string_view path)
+{
+    const auto rootEnd = rootLength(path);
+    PathChain chain{std::string(path.substr(0, rootEnd)), {}};
+    for (auto& c : chain.root) {
+        if (isPathSeparator(c))
+            c = kPathSeparator;
+    }
+    if (!chain.root.empty() && !isPathSeparator(chain.root.back()))
+        chain.root += kPathSeparator;  // "\\server\share" alone
+    std::size_t at = rootEnd;
+    while (at < path.size()) {
+        auto end = at;
+        while (end < path.size() && !isPathSeparator(path[end]))
+            ++end;
+        const auto name = path.substr(at, end - at);
+        if (name == "..") {
+            if (!chain.names.empty())
+                chain.names.pop_back();
+        } else if (!name.empty() && name != ".") {
+            chain.names.emplace_back(name);
+        }
+        at = end + 1;
+    }
+    return chain;
+}
+
+std::string PathChain::pathOf(std::size_t count) const
+{
+    std::string path = root;
+    for (std::size_t i = 0; i < count && i < names.size(); ++i)
+        path = i == 0 ? path + names[i] : path + kPathSeparator + names[i];
+    return path;
 }
 
 }  // namespace varnix

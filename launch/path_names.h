@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace varnix {
 
@@ -10,10 +12,31 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
+// Whether `c` separates names in a path ("\" and "/" on Windows).
+bool isPathSeparator(char c);
+
 // `name` inside `directory`, with one separator between them.
 std::string pathInDirectory(const std::string& directory, const std::string& name);
 
 // The directory part of `path`: "." for a bare name, the root for a name in it.
 std::string parentDirectory(const std::string& path);
+
+// `path` as it is when absolute; a relative one taken from `base`. On
+// Windows a path rooted without a drive ("\roms") takes `base`'s drive.
+// The empty path stays empty: it names no directory.
+std::string resolvePath(const std::string& base, const std::string& path);
+
+// An absolute path taken apart: its root ("/"; on Windows "C:\" or a share
+// "\\server\share\") and the names of the directories below it, with "."
+// and ".." resolved and doubled or trailing separators ignored.
+struct PathChain {
+    std::string root;
+    std::vector<std::string> names;
+
+    // The root joined with the first `count` names.
+    std::string pathOf(std::size_t count) const;
+    std::string path() const { return pathOf(names.size()); }
+};
+PathChain splitAbsolutePath(std::string_view path);
 
 }  // namespace varnix

@@ -1,9 +1,11 @@
 #include "launch/process_start.h"
 
 #include "launch/command_line.h"
+#include "launch/path_names.h"
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <stdexcept>
 #include <system_error>
 #include <vector>
@@ -14,11 +16,16 @@
 #include <windows.h>
 #else
 #include <csignal>
-#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#if __has_include(<linux/close_range.h>)
+#include <linux/close_range.h>
+#endif
 
 extern char** environ;
 #endif
@@ -29,13 +36,37 @@ namespace varnix {
 
 namespace {
 
+bool isProgramFile(const std::string& name)
+{
+    const DWORD attributes = GetFileAttributesA(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The file a program piece names, tried as it stands and with ".exe" added.
+// A piece without a directory is looked up along PATH only: never in
+// Varnix's own folder nor in the current one, which is the ROM folder.
 std::optional<std::string> findWindowsProgram(const std::string& piece)
 {
-    // The process start tries the name as it stands and with ".exe" added.
-    for (const auto& name : {piece, piece + ".exe"}) {
-        const DWORD attributes = GetFileAttributesA(name.c_str());
-        if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-            return name;
+    if (piece.empty())
+        return std::nullopt;
+    std::vector<std::string> directories;
+    if (piece.find_first_of("\\/:") != std::string::npos) {
+        directories.emplace_back();
+    } else {
+        const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+        for (std::size_t from = 0; from <= path.size();) {
+            const auto end = std::min(path.find(';', from), path.size());
+            if (end > from)
+                directories.push_back(path.substr(from, end - from));
+            from = end + 1;
+        }
+    }
+    for (const auto& directory : directories) {
+        for (const auto& name : {piece, piece + ".exe"}) {
+            const auto candidate = pathInDirectory(directory, name);
+            if (isProgramFile(candidate))
+                return candidate;
+        }
     }
     return std::nullopt;
 }
@@ -47,7 +78,9 @@ void startCommandLine(const std::string& line)
     const auto resolved = resolveCommandLine(line, findWindowsProgram);
     if (!resolved)
         throw std::invalid_argument("there is no program to start");
-    const std::string program = resolved->argv.front();
+    const std::string& program = resolved->argv.front();
+    if (resolved->program.empty())
+        throw windowsError(ERROR_FILE_NOT_FOUND, "cannot run " + program);
 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -56,7 +89,9 @@ void startCommandLine(const std::string& line)
     PROCESS_INFORMATION process{};
     std::vector<char> commandLine(line.begin(), line.end());
     commandLine.push_back('\0');
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    // The resolved file, not the line, names the program: the system's own
+    // search would try Varnix's folder and the current one first.
+    if (!CreateProcessA(resolved->program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         throw windowsError(GetLastError(), "cannot run " + program);
     CloseHandle(process.hThread);
@@ -110,6 +145,9 @@ int spawnDetached(const std::string& program, const std::vector<std::string>& ar
         arguments.push_back(const_cast<char*>(argument.c_str()));
     arguments.push_back(nullptr);
 
+    struct rlimit limit {};
+    const int descriptorLimit =
+        getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur < 0x7fffffff ? static_cast<int>(limit.rlim_cur) : 65536;
     int report[2];
     if (pipe2(report, O_CLOEXEC) != 0)
         return errno;
@@ -132,10 +170,8 @@ int spawnDetached(const std::string& program, const std::vector<std::string>& ar
         }
         if (emulator > 0)
             _exit(0);
-#ifdef CLOSE_RANGE_CLOEXEC
         // The emulator gets none of Varnix's own files, whatever their flags.
-        close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
-#endif
+        markCloseOnExecFrom(3, true, descriptorLimit);
         sigset_t none;
         sigemptyset(&none);
         sigprocmask(SIG_SETMASK, &none, nullptr);
@@ -163,6 +199,43 @@ int spawnDetached(const std::string& program, const std::vector<std::string>& ar
 }
 
 }  // namespace
+
+void markCloseOnExecFrom(int first, bool useCloseRange, int limit)
+{
+#if defined(SYS_close_range) && defined(CLOSE_RANGE_CLOEXEC)
+    if (useCloseRange && syscall(SYS_close_range, first, ~0U, CLOSE_RANGE_CLOEXEC) == 0)
+        return;
+#else
+    (void)useCloseRange;
+#endif
+    // Without close_range: the descriptors that /proc lists as open, read
+    // with the raw system call (opendir may allocate) ...
+    const int listing = open("/proc/self/fd", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (listing >= 0) {
+        alignas(8) char buffer[4096];
+        long got = 0;
+        while ((got = syscall(SYS_getdents64, listing, buffer, sizeof buffer)) > 0) {
+            for (long at = 0; at < got;) {
+                // struct linux_dirent64: d_reclen at 16, d_name at 19.
+                unsigned short length = 0;
+                std::memcpy(&length, buffer + at + 16, sizeof length);
+                int fd = 0;
+                const char* name = buffer + at + 19;
+                for (; *name >= '0' && *name <= '9'; ++name)
+                    fd = fd * 10 + (*name - '0');
+                if (*name == '\0' && name != buffer + at + 19 && fd >= first && fd != listing)
+                    fcntl(fd, F_SETFD, FD_CLOEXEC);
+                at += length;
+            }
+        }
+        close(listing);
+        if (got == 0)
+            return;
+    }
+    // ... or, without /proc, every descriptor there can be.
+    for (int fd = first; fd < limit; ++fd)
+        fcntl(fd, F_SETFD, FD_CLOEXEC);
+}
 
 std::optional<std::string> findExecutable(const std::string& piece)
 {

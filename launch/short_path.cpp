@@ -1,10 +1,10 @@
 #include "launch/short_path.h"
 
+#include "launch/command_line.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include "launch/command_line.h"
-
 #include <sys/stat.h>
 #endif
 
@@ -25,7 +25,8 @@ std::string ShortPath(std::string path)
     // returns the size it needs and leaves the buffer empty.
     if (GetShortPathNameA(path.c_str(), buffer.data(), kBufferSize) == 0)
         return {};
-    return CutAtNul(buffer);
+    // A volume without short names gives the long name back, blanks and all.
+    return quotedWhereNeeded(CutAtNul(buffer));
 }
 
 #else

@@ -1,10 +1,10 @@
 #include "ui/dir_list_box.h"
 
 #include "config/fixed_field.h"
+#include "launch/directory_listing.h"
+#include "launch/path_names.h"
 
 #include <QAbstractListModel>
-#include <QDir>
-#include <QFileInfo>
 
 #include <system_error>
 #include <utility>
@@ -13,16 +13,15 @@
 namespace varnix {
 
 // The chain from the root down to the directory, then its sub-directories.
-// Indents and full paths are made only for the rows that are asked for, so a
-// directory of thousands of games costs one text per game.
+// Indents and display texts are made only for the rows that are asked for,
+// so a directory of thousands of games costs one name per game.
 class DirectoryChainModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;
 
-    void set(QString root, QStringList chain, std::vector<QString> subdirectories)
+    void set(PathChain chain, std::vector<std::string> subdirectories)
     {
         beginResetModel();
-        m_root = std::move(root);
         m_chain = std::move(chain);
         m_subdirectories = std::move(subdirectories);
         endResetModel();
@@ -30,7 +29,7 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override
     {
-        return parent.isValid() ? 0 : static_cast<int>(1 + m_chain.size() + m_subdirectories.size());
+        return parent.isValid() ? 0 : static_cast<int>(1 + m_chain.names.size() + m_subdirectories.size());
     }
 
     QVariant data(const QModelIndex& index, int role) const override
@@ -38,51 +37,39 @@ public:
         if (!index.isValid() || index.row() >= rowCount() ||
             (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
             return {};
-        const int row = index.row();
+        const auto row = static_cast<std::size_t>(index.row());
         if (row == 0)
-            return QDir::toNativeSeparators(m_root);
-        const int depth = std::min<int>(row, static_cast<int>(m_chain.size()) + 1);
-        return QString(depth * kIndentWidth, QLatin1Char(' ')) + nameAt(row);
+            return display(m_chain.root);
+        const auto depth = std::min(row, m_chain.names.size() + 1);
+        return QString(static_cast<qsizetype>(depth) * kIndentWidth, QLatin1Char(' ')) + display(nameAt(row));
     }
 
-    QString pathAt(int row) const
+    std::string directory() const { return m_chain.path(); }
+
+    std::string pathAt(int row) const
     {
-        QString path = m_root;
-        const int chainRows = std::min<int>(row, static_cast<int>(m_chain.size()));
-        for (int i = 0; i < chainRows; ++i)
-            path = join(path, m_chain.at(i));
-        return row > m_chain.size() ? join(path, nameAt(row)) : path;
+        const auto index = static_cast<std::size_t>(row);
+        if (index <= m_chain.names.size())
+            return m_chain.pathOf(index);
+        return pathInDirectory(m_chain.path(), nameAt(index));
     }
 
 private:
     static constexpr int kIndentWidth = 3;
 
-    const QString& nameAt(int row) const
+    static QString display(const std::string& bytes)
     {
-        return row <= m_chain.size() ? m_chain.at(row - 1)
-                                     : m_subdirectories[static_cast<std::size_t>(row - 1 - m_chain.size())];
+        return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
     }
 
-    static QString join(const QString& directory, const QString& name)
+    const std::string& nameAt(std::size_t row) const
     {
-        return directory.endsWith(QLatin1Char('/')) ? directory + name : directory + QLatin1Char('/') + name;
+        return row <= m_chain.names.size() ? m_chain.names[row - 1] : m_subdirectories[row - 1 - m_chain.names.size()];
     }
 
-    QString m_root;
-    QStringList m_chain;
-    std::vector<QString> m_subdirectories;
+    PathChain m_chain;
+    std::vector<std::string> m_subdirectories;
 };
-
-namespace {
-
-// `name` made absolute and clean, in Qt's separators; an empty name is no
-// directory, not the current one.
-QString absoluteDirectory(const QString& name)
-{
-    return name.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(name).absoluteFilePath());
-}
-
-}  // namespace
 
 DirListBox::DirListBox(QWidget* parent) : QListView(parent), m_model(new DirectoryChainModel(this))
 {
@@ -99,7 +86,7 @@ DirListBox::DirListBox(QWidget* parent) : QListView(parent), m_model(new Directo
     });
 }
 
-void DirListBox::setPathWhenShown(const QString& directory)
+void DirListBox::setPathWhenShown(const std::string& directory)
 {
     m_pendingPath = directory;
 }
@@ -116,40 +103,22 @@ void DirListBox::showEvent(QShowEvent* event)
     QListView::showEvent(event);
 }
 
-void DirListBox::setPath(const QString& directory)
+void DirListBox::setPath(const std::string& directory)
 {
-    const auto name = QString::fromLocal8Bit(withoutTrailingBlanks(directory.toLocal8Bit().toStdString()));
-    const auto absolute = absoluteDirectory(name);
-    const auto native = QDir::toNativeSeparators(absolute).toLocal8Bit().toStdString();
-    const auto stamp = directoryStamp(native);
-    if (absolute == m_path && stamp == m_stamp) {
-        m_pendingPath.reset();
-        return;
-    }
-    const auto names = listSubdirectories(native);
-
-    std::vector<QString> subdirectories;
-    subdirectories.reserve(names.size());
-    for (const auto& subdirectory : names)
-        subdirectories.push_back(QString::fromLocal8Bit(subdirectory.data(), static_cast<qsizetype>(subdirectory.size())));
-    auto chain = absolute.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QString root = QStringLiteral("/");
-    if (!absolute.startsWith(QLatin1Char('/')) && !chain.isEmpty())  // a drive such as "C:"
-        root = chain.takeFirst() + QLatin1Char('/');
-
-    m_path = absolute;
-    m_stamp = stamp;
+    const auto name = withoutTrailingBlanks(directory);
+    auto chain = splitAbsolutePath(name);
+    auto subdirectories = listSubdirectories(chain.path());  // the empty name is no directory
     m_pendingPath.reset();
-    m_model->set(std::move(root), std::move(chain), std::move(subdirectories));
+    m_model->set(std::move(chain), std::move(subdirectories));
 }
 
-QString DirListBox::path() const
+std::string DirListBox::path() const
 {
     // A directory not yet read is the list's directory all the same.
-    return QDir::toNativeSeparators(m_pendingPath ? absoluteDirectory(*m_pendingPath) : m_path);
+    return m_pendingPath ? splitAbsolutePath(withoutTrailingBlanks(*m_pendingPath)).path() : m_model->directory();
 }
 
-QString DirListBox::entryPath(int row) const
+std::string DirListBox::entryPath(int row) const
 {
     return m_model->pathAt(row);
 }

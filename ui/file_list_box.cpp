@@ -1,5 +1,6 @@
 #include "ui/file_list_box.h"
 
+#include "launch/directory_listing.h"
 #include "ui/name_list_model.h"
 
 namespace varnix {
@@ -12,33 +13,20 @@ FileListBox::FileListBox(QWidget* parent) : QListView(parent), m_model(new NameL
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 
-void FileListBox::setPathAndPattern(const QString& directory, const QString& pattern)
+void FileListBox::setPathAndPattern(const std::string& directory, const std::string& pattern)
 {
-    const auto name = directory.toLocal8Bit().toStdString();
-    const auto stamp = directoryStamp(name);
-    const bool filesChanged = stamp != m_stamp;
-    if (filesChanged)
-        m_files = listFiles(name);
+    auto files = listFiles(directory);
+    const auto patterns = splitPatterns(pattern);
+    std::erase_if(files, [&patterns](const std::string& file) { return !matchesAnyWildcard(file, patterns); });
     m_path = directory;
-    m_stamp = stamp;
-    if (!filesChanged && pattern == m_pattern)
-        return;  // the same entries: keep them and their selection
     m_pattern = pattern;
-
-    const auto patterns = splitPatterns(pattern.toLocal8Bit().toStdString());
-    std::vector<QString> names;
-    names.reserve(m_files.size());
-    for (const auto& file : m_files) {
-        if (matchesAnyWildcard(file, patterns))
-            names.push_back(QString::fromLocal8Bit(file.data(), static_cast<qsizetype>(file.size())));
-    }
-    m_model->setNames(std::move(names));
+    m_model->setNames(std::move(files));
 }
 
-QString FileListBox::fileName() const
+std::string FileListBox::fileName() const
 {
     const auto selected = selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? QString() : m_model->nameAt(selected.constFirst().row());
+    return selected.isEmpty() ? std::string() : m_model->nameAt(selected.constFirst().row());
 }
 
 int FileListBox::count() const

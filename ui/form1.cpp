@@ -2,8 +2,10 @@
 
 #include "config/config_file.h"
 #include "config/fixed_field.h"
+#include "launch/command_line.h"
 #include "launch/launch_rules.h"
 #include "launch/platform.h"
+#include "ui/byte_limit.h"
 #include "ui/click_label.h"
 #include "ui/desktop.h"
 #include "ui/dialogs.h"
@@ -33,7 +35,6 @@ const QString kMissingConfigMessage = QStringLiteral("Configuration File Not Fou
 const QString kIncorrectDirectoryMessage = QStringLiteral("Incorrect directory please run setup!");
 const QString kNoFileSelectedMessage = QStringLiteral("No file selected!");
 const QString kAllFilesFilter = QStringLiteral("All files (*.*)|*.*|");
-const QString kNotSetup = QString::fromLatin1(kNotSetupMarker.data(), kNotSetupMarker.size());
 
 QString fromBytes(const std::string& bytes)
 {
@@ -101,9 +102,9 @@ Form1::Form1(Dialogs& dialogs, Platform& platform, Desktop& desktop, QWidget* pa
     // "*.fuc" files, normally none. The hidden directory list reads it only
     // if it is ever shown first.
     try {
-        const auto start = fromBytes(m_platform.currentDirectory());
-        Dir1->setPathWhenShown(start);
-        fileRoms->setPathAndPattern(start, QStringLiteral("*.fuc"));
+        m_startDirectory = m_platform.currentDirectory();
+        Dir1->setPathWhenShown(m_startDirectory);
+        fileRoms->setPathAndPattern(m_startDirectory, "*.fuc");
     } catch (const std::exception&) {
         // An unreadable start directory only leaves the lists empty.
     }
@@ -205,7 +206,7 @@ void Form1::Form_Load()
         }
         const auto& params = emulator.row->paramsField;
         // A stored parameter text keeps its trailing blanks.
-        showSetUp(emulator, m_record.isSet(params) ? fromBytes(m_record.get(params)) : QString());
+        showSetUp(emulator, m_record.isSet(params) ? m_record.get(params) : std::string());
     }
 }
 
@@ -217,13 +218,9 @@ void Form1::mnuConfig_Click()
         m_platform.changeDirectory(m_platform.programDirectory());
         ConfigRecord record;
         for (const auto& emulator : m_emulators)
-            record.set(emulator.row->paramsField, parameterFieldText(toBytes(emulator.box->text())));
+            record.set(emulator.row->paramsField, parameterFieldText(boxBytes(emulator)));
         m_paths.copyInto(record);
-        const auto error = saveConfigFile(configFilePath(), record);
-        if (!error.empty()) {
-            m_dialogs.messageBox(QStringLiteral("The configuration could not be saved: ") + fromBytes(error));
-            return;
-        }
+        saveConfigFile(configFilePath(), record);
         m_record = record;
     } catch (const std::exception& failure) {
         m_dialogs.messageBox(QStringLiteral("The configuration could not be saved: ") +
@@ -241,15 +238,12 @@ void Form1::mnuExit_Click()
 void Form1::selectEmulator(EmulatorControls& emulator)
 {
     const auto& row = *emulator.row;
-    // The directory goes to the list as the working copy holds it; the lists
-    // drop trailing blanks from a name.
-    const auto romDir = fromBytes(m_paths.*row.romDirCopy);
     try {
         if (row.romList == RomList::Directories) {
             showRomList(RomList::Directories);
-            Dir1->setPath(romDir);
+            Dir1->setPath(romDirectoryOf(row));
         } else {
-            fileRoms->setPathAndPattern(romDir, QLatin1String(row.filePattern));
+            fileRoms->setPathAndPattern(romDirectoryOf(row), row.filePattern);
             showRomList(RomList::Files);
         }
         emulator.box->setEnabled(true);
@@ -287,7 +281,7 @@ void Form1::setUpEmulator(EmulatorControls& emulator)
         m_paths.*row.romDirCopy = toBytes(romDir);  // exactly as typed
 
         emulator.box->setEnabled(true);
-        emulator.box->setText(QString());
+        showBoxBytes(emulator, {});
         emulator.setupEntry->setChecked(true);
         // Selecting the button runs the emulator's selection at once, with
         // the new ROM directory already in place.
@@ -300,9 +294,9 @@ void Form1::setUpEmulator(EmulatorControls& emulator)
         }
 
         if (row.romList == RomList::Directories) {
-            Dir1->setPath(romDir);  // which list shows is the selection's affair
+            Dir1->setPath(romDirectoryOf(row));  // which list shows is the selection's affair
         } else {
-            fileRoms->setPathAndPattern(romDir, QLatin1String(row.filePattern));
+            fileRoms->setPathAndPattern(romDirectoryOf(row), row.filePattern);
             showRomList(RomList::Files);
         }
     } catch (const std::exception&) {
@@ -325,7 +319,7 @@ bool Form1::launchEmulator(EmulatorControls& emulator)
 {
     const auto& row = *emulator.row;
     const auto& recipe = row.launch;
-    const auto selected = toBytes(recipe.romPiece == RomPiece::GameDirectory ? Dir1->path() : fileRoms->fileName());
+    const auto selected = recipe.romPiece == RomPiece::GameDirectory ? Dir1->path() : fileRoms->fileName();
     if (recipe.needsSelection && selected.empty()) {
         m_dialogs.messageBox(kNoFileSelectedMessage);
         return false;  // ends PLAY
@@ -341,11 +335,10 @@ bool Form1::launchEmulator(EmulatorControls& emulator)
         executable = withoutTrailingBlanks(executable);
 
     try {
-        auto& romDirectory = m_paths.*row.romDirCopy;
-        romDirectoryStep(romDirectory);
-        m_platform.changeDirectory(romDirectory);  // and there it stays
+        romDirectoryStep(m_paths.*row.romDirCopy);
+        m_platform.changeDirectory(romDirectoryOf(row));  // and there it stays
         const auto rom = romPiece(row, selected);
-        const auto parameters = toBytes(emulator.box->text());
+        const auto parameters = boxBytes(emulator);
         m_platform.startCommandLine(recipe.romFirst ? composeCommandLine(executable, rom, parameters)
                                                     : composeCommandLine(executable, parameters, rom));
     } catch (const std::exception& failure) {
@@ -361,10 +354,11 @@ std::string Form1::romPiece(const EmulatorRow& row, const std::string& selected)
     case RomPiece::ShortName:
         // Resolved against the ROM directory, which is now current.
         return m_platform.shortPath(selected);
+    // A name with blanks or quotes stays one argument.
     case RomPiece::GameName:
-        return gameNameFromZip(selected);
+        return quotedWhereNeeded(gameNameFromZip(selected));
     case RomPiece::GameDirectory:
-        return gameDirectoryName(selected);
+        return quotedWhereNeeded(gameDirectoryName(selected));
     }
     return {};
 }
@@ -394,11 +388,32 @@ void Form1::showRomList(RomList list)
     Dir1->setVisible(list == RomList::Directories);
 }
 
-void Form1::showSetUp(EmulatorControls& emulator, const QString& parameters)
+std::string Form1::romDirectoryOf(const EmulatorRow& row) const
+{
+    // A relative directory means the same one whatever a PLAY or a save made
+    // current since the start.
+    return resolvePath(m_startDirectory, withoutTrailingBlanks(m_paths.*row.romDirCopy));
+}
+
+void Form1::showBoxBytes(EmulatorControls& emulator, const std::string& bytes)
+{
+    emulator.shownBytes = bytes;
+    setTextAsStored(emulator.box, fromBytes(bytes));
+}
+
+std::string Form1::boxBytes(const EmulatorControls& emulator) const
+{
+    // A box the user left as it was gives back the bytes it was given: a
+    // name not in the system's encoding does not survive the display text.
+    const auto text = emulator.box->text();
+    return text == fromBytes(emulator.shownBytes) ? emulator.shownBytes : toBytes(text);
+}
+
+void Form1::showSetUp(EmulatorControls& emulator, const std::string& parameters)
 {
     emulator.option->setEnabled(true);
     emulator.box->setEnabled(true);
-    emulator.box->setText(parameters);
+    showBoxBytes(emulator, parameters);
     emulator.box->setCursorPosition(0);  // show the start, not the padding
     emulator.setupEntry->setChecked(true);
 }
@@ -412,7 +427,7 @@ void Form1::showNotSetup(EmulatorControls& emulator)
 void Form1::markNotSetup(EmulatorControls& emulator)
 {
     emulator.option->setEnabled(false);
-    emulator.box->setText(kNotSetup);
+    showBoxBytes(emulator, std::string(kNotSetupMarker));
     emulator.box->setEnabled(false);
     emulator.setupEntry->setChecked(false);
 }

@@ -71,6 +71,7 @@ private:
         ClickLabel* picture;
         QLineEdit* box;
         QAction* setupEntry;
+        std::string shownBytes;  // what the box was last given to show
     };
 
     void createMenus();
@@ -84,7 +85,10 @@ private:
     bool launchEmulator(EmulatorControls& emulator);
     std::string romPiece(const EmulatorRow& row, const std::string& selected) const;
 
-    void showSetUp(EmulatorControls& emulator, const QString& parameters);
+    std::string romDirectoryOf(const EmulatorRow& row) const;
+    void showBoxBytes(EmulatorControls& emulator, const std::string& bytes);
+    std::string boxBytes(const EmulatorControls& emulator) const;
+    void showSetUp(EmulatorControls& emulator, const std::string& parameters);
     void showNotSetup(EmulatorControls& emulator);
     void markNotSetup(EmulatorControls& emulator);
     void forgetExecutable(const EmulatorRow& row);
@@ -95,6 +99,7 @@ private:
     Dialogs& m_dialogs;
     Platform& m_platform;
     Desktop& m_desktop;
+    std::string m_startDirectory;
     ConfigRecord m_record;
     WorkingPaths m_paths;
     std::array<EmulatorControls, 4> m_emulators{};

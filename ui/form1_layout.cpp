@@ -1,5 +1,6 @@
 #include "ui/form1_layout.h"
 
+#include "ui/byte_limit.h"
 #include "ui/click_label.h"
 #include "ui/dir_list_box.h"
 #include "ui/file_list_box.h"
@@ -148,7 +149,8 @@ QWidget* createControl(const ControlSpec& spec, QWidget* client)
         break;
     case Kind::TextBox: {
         auto* box = new QLineEdit(client);
-        box->setMaxLength(spec.maxLength);
+        box->setMaxLength(spec.maxLength);  // characters; the validator counts bytes
+        box->setValidator(new ByteLimitValidator(spec.maxLength, box));
         widget = box;
         break;
     }

@@ -2,7 +2,7 @@
 
 namespace varnix {
 
-void NameListModel::setNames(std::vector<QString> names)
+void NameListModel::setNames(std::vector<std::string> names)
 {
     beginResetModel();
     m_names = std::move(names);
@@ -18,8 +18,10 @@ QVariant NameListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return nameAt(index.row());
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole) {
+        const auto& name = nameAt(index.row());
+        return QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size()));
+    }
     return {};
 }
 

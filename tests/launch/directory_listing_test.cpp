@@ -58,17 +58,3 @@ TEST(DirectoryListing, FilesAndSubdirectoriesAreListedApartWithoutHiddenOnes)
     EXPECT_THROW(listFiles(dir.file("missing")), std::system_error);
     EXPECT_THROW(listFiles(""), std::system_error);
 }
-
-TEST(DirectoryListing, StampsTellDirectoriesApart)
-{
-    TempDir dir;
-    std::filesystem::create_directories(dir.file("a"));
-    std::filesystem::create_directories(dir.file("b"));
-    dir.write("file.smc", "");
-    // Made one right after the other, the two may share every time stamp.
-    EXPECT_NE(directoryStamp(dir.file("a")), directoryStamp(dir.file("b")));
-    EXPECT_EQ(directoryStamp(dir.file("a")), directoryStamp(dir.file("a") + "  ")) << "blanks are no part of the name";
-    EXPECT_THROW(directoryStamp(dir.file("missing")), std::system_error);
-    EXPECT_THROW(directoryStamp(dir.file("file.smc")), std::system_error) << "a file is no directory";
-    EXPECT_THROW(directoryStamp(""), std::system_error);
-}

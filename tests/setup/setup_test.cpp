@@ -118,7 +118,7 @@ TEST_F(Setup, NeoRageSetupPointsTheDirectoryListAndLeavesTheListsToTheSelection)
 
     dir.write("r/neo2/garou/g.p1", "");
     setUp("mnuNeoRage", "/emu/neorage", path("r/neo2"));
-    EXPECT_EQ(dirs->path(), path("r/neo2"));
+    EXPECT_EQ(dirs->path(), dir.file("r/neo2"));
     EXPECT_TRUE(dirs->isVisibleTo(form.get()));
     EXPECT_FALSE(files->isVisibleTo(form.get()));
 }

@@ -139,7 +139,7 @@ TEST_F(Launch, NeoRagePassesTheOpenedGameDirectory)
     form->show();
     choose("optNeoRage", "");
     auto* games = control<DirListBox>("Dir1");
-    games->setPath(QString::fromStdString(dir.file("r/neo/mslug")));
+    games->setPath(dir.file("r/neo/mslug"));
     play();
     ASSERT_EQ(lines().size(), 1u);
     EXPECT_EQ(lines()[0], "/emu/neo mslug ");

@@ -68,7 +68,7 @@ TEST_F(Selection, EachEmulatorListsItsOwnRomsWithoutRegardToCase)
 
     option("optNeoRage")->click();
     EXPECT_TRUE(showsDirs());
-    EXPECT_EQ(dirs->path(), QString::fromStdString(dir.file("r/neo")));
+    EXPECT_EQ(dirs->path(), dir.file("r/neo"));
     EXPECT_EQ(entries(dirs).mid(entries(dirs).size() - 2), (QStringList{"kof98", "mslug"}))
         << "sub-directories only, after the chain down to the ROM directory";
 
@@ -115,7 +115,7 @@ TEST_F(Selection, ANeoRageFailureKeepsTheDirectoryListShowingItsOldDirectory)
     std::filesystem::remove_all(dir.file("r/neo"));
     option("optNeoRage")->click();
     EXPECT_TRUE(showsDirs());
-    EXPECT_EQ(dirs->path(), QString::fromStdString(dir.file("r/neo"))) << "as it showed before";
+    EXPECT_EQ(dirs->path(), dir.file("r/neo")) << "as it showed before";
     EXPECT_EQ(form->workingPaths().NeoRageExe, std::string(50, ' '));
     EXPECT_FALSE(option("optNeoRage")->isChecked());
 }
@@ -147,5 +147,5 @@ TEST_F(Selection, AFirstNeoRageFailureShowsTheStartDirectory)
     option("optNeoRage")->click();
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(showsDirs());
-    EXPECT_EQ(dirs->path(), QString::fromStdString(dir.file("start")));
+    EXPECT_EQ(dirs->path(), dir.file("start"));
 }
