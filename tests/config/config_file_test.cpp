@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include <filesystem>
 #include <system_error>
 
@@ -99,6 +103,31 @@ TEST(ConfigFile, AFailedSaveSaysWhyAndLeavesTheOldFile)
     EXPECT_TRUE(std::filesystem::is_directory(dir.file("varnix.dat")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
+
+#ifndef _WIN32
+TEST(ConfigFile, OnlyARegularFileIsReadOrReplacedAndALinkIsWrittenThrough)
+{
+    TempDir dir;
+    const auto fifo = dir.file("varnix.dat");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    EXPECT_FALSE(readConfigFile(fifo)) << "read as a missing file, without waiting for a writer";
+    EXPECT_THROW(saveConfigFile(fifo, letteredRecord()), std::system_error);
+    EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
+
+    dir.write("real/settings.dat", std::string(600, 'x'));
+    std::filesystem::create_symlink("real/settings.dat", dir.file("link.dat"));
+    saveConfigFile(dir.file("link.dat"), letteredRecord());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.dat")));
+    EXPECT_EQ(dir.read("real/settings.dat"), std::string(letteredRecord().bytes()) + std::string(60, 'x'));
+
+    dir.write("locked.dat", "old");
+    std::filesystem::permissions(dir.file("locked.dat"), std::filesystem::perms::owner_read);
+    EXPECT_THROW(saveConfigFile(dir.file("locked.dat"), letteredRecord()), std::system_error)
+        << "not replaced, even where the folder allows it";
+    EXPECT_EQ(dir.read("locked.dat"), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 4) << "no temporary file left";
+}
+#endif
 
 TEST(ConfigFile, WorkingPathsCarryTheWholeFieldAndAreCutOnlyWhenSaved)
 {

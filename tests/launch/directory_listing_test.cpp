@@ -58,3 +58,17 @@ TEST(DirectoryListing, FilesAndSubdirectoriesAreListedApartWithoutHiddenOnes)
     EXPECT_THROW(listFiles(dir.file("missing")), std::system_error);
     EXPECT_THROW(listFiles(""), std::system_error);
 }
+
+#ifndef _WIN32
+TEST(DirectoryListing, AnEntryThatCannotBeExaminedIsLeftOutAndFailsNothing)
+{
+    TempDir dir;
+    dir.write("roms/a.zip", "");
+    std::filesystem::create_symlink("gone.zip", dir.file("roms/dangling.zip"));
+    std::filesystem::create_symlink("loop2.zip", dir.file("roms/loop1.zip"));
+    std::filesystem::create_symlink("loop1.zip", dir.file("roms/loop2.zip"));
+    std::filesystem::create_symlink("a.zip", dir.file("roms/z.zip"));
+    EXPECT_EQ(listFiles(dir.file("roms")), (std::vector<std::string>{"a.zip", "z.zip"}));
+    EXPECT_EQ(listSubdirectories(dir.file("roms")), std::vector<std::string>{});
+}
+#endif

@@ -1,4 +1,5 @@
 #include "launch/launch_rules.h"
+#include "launch/path_names.h"
 
 #include <gtest/gtest.h>
 
@@ -91,4 +92,42 @@ TEST(LaunchRules, CommandLineKeepsEveryPieceAsItStands)
     EXPECT_EQ(composeCommandLine("/emu/gen", "", "-x"), "/emu/gen  -x") << "an empty piece leaves two blanks";
     EXPECT_EQ(composeCommandLine("/emu/snes   ", " a ", ""), "/emu/snes     a  ")
         << "blanks inside pieces are kept, and an empty last piece still has its blank";
+}
+
+TEST(PathNames, RelativeDirectoriesResolveAgainstTheStartAndChainsStartAtTheRoot)
+{
+    struct Row {
+        const char* guards;
+        std::string path;
+        std::string resolved;  // against the start directory
+        std::vector<std::string> chain;  // the root, then the names below it
+    };
+#ifdef _WIN32
+    const std::string start = "C:\\start";
+    const Row rows[] = {
+        {"a relative directory", "roms\\snes", "C:\\start\\roms\\snes", {"C:\\", "start", "roms", "snes"}},
+        {"an absolute one", "D:\\roms\\", "D:\\roms\\", {"D:\\", "roms"}},
+        {"rooted without a drive: the start's drive", "\\roms", "C:\\roms", {"C:\\", "roms"}},
+        {"a share is its own root", "\\\\srv\\share\\neogeo", "\\\\srv\\share\\neogeo",
+         {"\\\\srv\\share\\", "neogeo"}},
+        {"either separator, dots resolved", "./a/../b", "C:\\start\\./a/../b", {"C:\\", "start", "b"}},
+    };
+#else
+    const std::string start = "/start";
+    const Row rows[] = {
+        {"a relative directory", "roms/snes", "/start/roms/snes", {"/", "start", "roms", "snes"}},
+        {"an absolute one", "/roms//snes/", "/roms//snes/", {"/", "roms", "snes"}},
+        {"dots resolved", "./a/../b", "/start/./a/../b", {"/", "start", "b"}},
+        {"the root", "/", "/", {"/"}},
+    };
+#endif
+    for (const auto& row : rows) {
+        EXPECT_EQ(resolvePath(start, row.path), row.resolved) << row.guards;
+        const auto chain = splitAbsolutePath(row.resolved);
+        std::vector<std::string> parts{chain.root};
+        parts.insert(parts.end(), chain.names.begin(), chain.names.end());
+        EXPECT_EQ(parts, row.chain) << row.guards;
+        EXPECT_EQ(splitAbsolutePath(chain.path()).path(), chain.path()) << row.guards;
+    }
+    EXPECT_EQ(resolvePath(start, ""), "") << "the empty text names no directory";
 }

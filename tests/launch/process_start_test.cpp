@@ -182,3 +182,13 @@ TEST_F(ProcessStart, AProgramThatCannotRunIsReportedByName)
     EXPECT_THROW(startCommandLine("     "), std::invalid_argument);
     EXPECT_TRUE(records(0).empty()) << "nothing was started";
 }
+
+TEST(ProcessStartDescriptors, WithoutCloseRangeEveryDescriptorIsStillMarkedCloseOnExec)
+{
+    const int fd = open("/dev/null", O_RDONLY);  // inheritable
+    ASSERT_GE(fd, 3);
+    markCloseOnExecFrom(fd, false, fd + 1);
+    EXPECT_TRUE(fcntl(fd, F_GETFD) & FD_CLOEXEC);
+    close(fd);
+}
+

@@ -14,6 +14,7 @@
 #include <direct.h>
 #include <shellapi.h>
 
+#include <cstdlib>
 #include <random>
 #include <stdexcept>
 #include <system_error>
@@ -142,6 +143,20 @@ TEST(Windows, AnUnquotedProgramPathWithBlanksIsFoundAsWindowsFindsIt)
     });
     ASSERT_TRUE(resolved);
     EXPECT_EQ(resolved->argv, (Arguments{"C:\\Program Files\\Emu\\snes.exe", "-f", "ROMNAM~1.SMC"}));
+}
+
+TEST_F(InWindowsDirectory, ABareProgramNameIsLookedUpAlongPathOnly)
+{
+    char module[MAX_PATH];
+    const auto length = GetModuleFileNameA(nullptr, module, MAX_PATH);
+    ASSERT_TRUE(CopyFileA(std::string(module, length).c_str(), dir.file("helper.exe").c_str(), FALSE));
+    EXPECT_THROW(startCommandLine("helper --gtest_list_tests"), std::system_error)
+        << "never taken from the current folder, which is the ROM folder";
+
+    const std::string path = std::getenv("PATH");
+    _putenv_s("PATH", (dir.path() + ";" + path).c_str());
+    EXPECT_NO_THROW(startCommandLine("helper --gtest_list_tests"));
+    _putenv_s("PATH", path.c_str());
 }
 
 TEST(Windows, StartingAMissingProgramIsReportedByName)

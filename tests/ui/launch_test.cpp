@@ -29,17 +29,23 @@ protected:
         dir.write("r/mame/sf2.alt.zip", "");
         dir.write("r/mame/pacman.zip", "");
         dir.write("r/neo/mslug/mslug.p1", "");
+        dir.write("r/odd/pac man.zip", "");
+        dir.write("r/odd/sf2 -cheat.zip", "");
+        dir.write("r/odd/\xe9t\xe9.smc", "");  // Latin-1 on a UTF-8 system
+        dir.write("r/odd/Neo \"Geo\"/game.p1", "");
         std::filesystem::create_directories(dir.file("r/empty"));
     }
 
-    void start(const std::string& snesRomDir = "r/snes")
+    void start(const std::string& snesRomDir = "r/snes", std::string mameRomDir = {})
     {
         ConfigRecord record;
+        if (mameRomDir.empty())
+            mameRomDir = dir.file("r/mame");
         const std::pair<Field, std::string> fields[] = {
             {Field::SnesExe, "/emu/snes"},           {Field::SnesRomDir, dir.file(snesRomDir)},
             {Field::GenesisExe, "/emu/gen"},         {Field::GenesisRomDir, dir.file("r/gen")},
             {Field::NeoRageExe, "/emu/neo"},         {Field::NeoRageRomDir, dir.file("r/neo")},
-            {Field::MameExe, "/emu/mame"},           {Field::MameRomDir, dir.file("r/mame")},
+            {Field::MameExe, "/emu/mame"},           {Field::MameRomDir, mameRomDir},
             {Field::SnesParams, "-stored"},
         };
         for (const auto& [field, text] : fields)
@@ -144,6 +150,45 @@ TEST_F(Launch, NeoRagePassesTheOpenedGameDirectory)
     ASSERT_EQ(lines().size(), 1u);
     EXPECT_EQ(lines()[0], "/emu/neo mslug ");
     EXPECT_EQ(platform.starts[0].currentDir, dir.file("r/neo")) << "the directory of all games, not the game's";
+}
+
+TEST_F(Launch, OddNamesReachTheEmulatorAsOneArgumentWithTheirOwnBytes)
+{
+    start("r/odd", dir.file("r/odd"));
+    option("optSnes")->click();
+    files->setCurrentIndex(files->model()->index(0, 0));  // shown as "?t?.smc"
+    play();
+    option("optMAME")->click();
+    selectFile("pac man.zip");
+    play();
+    selectFile("sf2 -cheat.zip");
+    play();
+    form->show();
+    option("optNeoRage")->click();
+    control<DirListBox>("Dir1")->setPath(dir.file("r/odd/Neo \"Geo\""));
+    play();
+
+    EXPECT_EQ(lines(), (std::vector<std::string>{
+                           padded("/emu/snes") + " " + padded("-stored", 30) + " \xe9t\xe9.smc",
+                           padded("/emu/mame") + "  \"pac man\"",
+                           padded("/emu/mame") + "  \"sf2 -cheat\"",
+                           "/emu/neo \"Neo \"\"Geo\"\"\" ",
+                       }));
+}
+
+TEST_F(Launch, ARelativeRomDirectoryMeansTheSameOneAfterAPlay)
+{
+    start("r/snes", "../r/mame");
+    option("optSnes")->click();
+    selectFile("plain.smc");
+    play();
+    option("optMAME")->click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    selectFile("pacman.zip");
+    play();
+    ASSERT_EQ(platform.starts.size(), 2u);
+    EXPECT_EQ(std::filesystem::canonical(platform.starts[1].currentDir), std::filesystem::canonical(dir.file("r/mame")));
+    EXPECT_EQ(form->workingPaths().MameRomDir, padded("../r/mame")) << "the stored text stays as typed";
 }
 
 TEST_F(Launch, NothingChosenOrNothingSelectedStartsNothing)

@@ -1,6 +1,8 @@
 #include "config/config_record.h"
 #include "support/form_fixture.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTest>
 
 using namespace varnix;
@@ -8,6 +10,15 @@ using namespace varnix;
 namespace {
 
 using SaveConfig = FormTest;
+
+// Types `text` key by key, as a keyboard with these characters would.
+void typeInto(QWidget* box, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+}
 
 }  // namespace
 
@@ -100,4 +111,26 @@ TEST_F(SaveConfig, ExitEndsWithoutSaving)
     EXPECT_FALSE(form->isVisible());
     EXPECT_FALSE(std::filesystem::exists(dir.file("program/varnix.dat")));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SaveConfig, BytesNotInTheSystemsEncodingSurviveASaveAndBoxesCountBytes)
+{
+    ConfigRecord record;
+    record.set(Field::SnesExe, "/emu/snes");
+    record.set(Field::SnesParams, "-s \xe9t\xe9");  // Latin-1 on a UTF-8 system
+    record.set(Field::GenesisExe, "/emu/gen");
+    record.set(Field::GenesisParams, std::string(30, '\xe9'));  // wider on screen than the box takes
+    record.set(Field::MameExe, "/emu/mame\xff");
+    dir.write("start/varnix.dat", std::string(record.bytes()));
+    startForm();
+    entry("mnuConfig")->trigger();
+    EXPECT_EQ(dir.read("program/varnix.dat"), std::string(record.bytes())) << "a save that changed nothing";
+
+    typeInto(box("Text4"), QString(16, QChar(0xe9)));
+    EXPECT_EQ(box("Text4")->text(), QString(16, QChar(0xe9)));
+    box("Text1")->clear();
+    typeInto(box("Text1"), QString(16, QChar(0xe9)));
+    EXPECT_EQ(box("Text1")->text(), QString(15, QChar(0xe9))) << "the 16th would need bytes 31 and 32";
+    box("Text4")->insert(QString(20, QChar(0xe9)));  // as a paste does
+    EXPECT_EQ(box("Text4")->text(), QString(25, QChar(0xe9)));
 }
