@@ -11,7 +11,8 @@ bool isRoot(std::string_view name)
 #ifdef _WIN32
     // "\" alone, or a drive's root: without its separator "C:" would name the
     // drive's current directory instead.
-    return (name.size() == 1 && isPathSeparator(name[0])) || (name.size() == 3 && name[1] == ':' && isPathSeparator(name[2]));
+    return (name.size() == 1 && isPathSeparator(name[0])) ||
+           (name.size() == 3 && name[1] == ':' && isPathSeparator(name[2]));
 #else
     return name.size() == 1 && isPathSeparator(name[0]);
 #endif

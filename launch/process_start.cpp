@@ -91,8 +91,8 @@ void startCommandLine(const std::string& line)
     commandLine.push_back('\0');
     // The resolved file, not the line, names the program: the system's own
     // search would try Varnix's folder and the current one first.
-    if (!CreateProcessA(resolved->program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
+    if (!CreateProcessA(resolved->program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
         throw windowsError(GetLastError(), "cannot run " + program);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);

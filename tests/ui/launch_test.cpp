@@ -187,7 +187,8 @@ TEST_F(Launch, ARelativeRomDirectoryMeansTheSameOneAfterAPlay)
     selectFile("pacman.zip");
     play();
     ASSERT_EQ(platform.starts.size(), 2u);
-    EXPECT_EQ(std::filesystem::canonical(platform.starts[1].currentDir), std::filesystem::canonical(dir.file("r/mame")));
+    EXPECT_EQ(std::filesystem::canonical(platform.starts[1].currentDir),
+              std::filesystem::canonical(dir.file("r/mame")));
     EXPECT_EQ(form->workingPaths().MameRomDir, padded("../r/mame")) << "the stored text stays as typed";
 }
 
