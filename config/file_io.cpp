@@ -187,7 +187,7 @@ std::string linkTarget(const std::string& path)
         if (length < 0 || static_cast<std::size_t>(length) == buffer.size())
             fail("cannot follow the link " + target, length < 0 ? errno : ENAMETOOLONG);
         const std::string next(buffer.data(), static_cast<std::size_t>(length));
-        target = next[0] == '/' ? next : pathInDirectory(parentDirectory(target), next);
+        target = resolvePath(parentDirectory(target), next);  // relative to the link's folder
     }
     fail("cannot follow the links of " + path, ELOOP);
 }

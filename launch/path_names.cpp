@@ -1,5 +1,7 @@
 #include "launch/path_names.h"
 
+#include <algorithm>
+
 namespace varnix {
 namespace {
 
@@ -40,6 +42,23 @@ bool isPathSeparator(char c)
 #else
     return c == kPathSeparator;
 #endif
+}
+
+std::vector<std::string> splitSearchPath(std::string_view searchPath)
+{
+#ifdef _WIN32
+    constexpr char kListSeparator = ';';
+#else
+    constexpr char kListSeparator = ':';
+#endif
+    std::vector<std::string> directories;
+    for (std::size_t from = 0; from <= searchPath.size();) {
+        const auto end = std::min(searchPath.find(kListSeparator, from), searchPath.size());
+        if (end > from)
+            directories.emplace_back(searchPath.substr(from, end - from));
+        from = end + 1;
+    }
+    return directories;
 }
 
 std::string pathInDirectory(const std::string& directory, const std::string& name)

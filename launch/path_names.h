@@ -12,6 +12,11 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
+// The directories of a program search path such as PATH ("a:b", on Windows
+// "a;b"). Empty entries are dropped: they would mean the current directory,
+// which is the ROM directory during a launch.
+std::vector<std::string> splitSearchPath(std::string_view searchPath);
+
 // Whether `c` separates names in a path ("\" and "/" on Windows).
 bool isPathSeparator(char c);
 

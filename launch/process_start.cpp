@@ -3,7 +3,6 @@
 #include "launch/command_line.h"
 #include "launch/path_names.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <stdexcept>
@@ -49,18 +48,10 @@ std::optional<std::string> findWindowsProgram(const std::string& piece)
 {
     if (piece.empty())
         return std::nullopt;
-    std::vector<std::string> directories;
-    if (piece.find_first_of("\\/:") != std::string::npos) {
-        directories.emplace_back();
-    } else {
-        const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
-        for (std::size_t from = 0; from <= path.size();) {
-            const auto end = std::min(path.find(';', from), path.size());
-            if (end > from)
-                directories.push_back(path.substr(from, end - from));
-            from = end + 1;
-        }
-    }
+    const char* path = std::getenv("PATH");
+    const auto directories = piece.find_first_of("\\/:") != std::string::npos
+                                 ? std::vector<std::string>{std::string()}
+                                 : splitSearchPath(path ? path : "");
     for (const auto& directory : directories) {
         for (const auto& name : {piece, piece + ".exe"}) {
             const auto candidate = pathInDirectory(directory, name);
@@ -244,20 +235,11 @@ std::optional<std::string> findExecutable(const std::string& piece)
     if (piece.find('/') != std::string::npos)
         return isExecutableFile(piece) ? std::optional<std::string>(piece) : std::nullopt;
 
-    const char* variable = std::getenv("PATH");
-    const std::string path = variable ? variable : "/usr/local/bin:/usr/bin:/bin";
-    std::size_t from = 0;
-    while (from <= path.size()) {
-        const auto colon = std::min(path.find(':', from), path.size());
-        const auto directory = path.substr(from, colon - from);
-        // An empty entry would mean the current directory, which is the ROM
-        // directory during a launch: it is never searched.
-        if (!directory.empty()) {
-            const auto candidate = directory + "/" + piece;
-            if (isExecutableFile(candidate))
-                return candidate;
-        }
-        from = colon + 1;
+    const char* path = std::getenv("PATH");
+    for (const auto& directory : splitSearchPath(path ? path : "/usr/local/bin:/usr/bin:/bin")) {
+        const auto candidate = pathInDirectory(directory, piece);
+        if (isExecutableFile(candidate))
+            return candidate;
     }
     return std::nullopt;
 }

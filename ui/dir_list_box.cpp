@@ -71,6 +71,16 @@ private:
     std::vector<std::string> m_subdirectories;
 };
 
+namespace {
+
+// The list's directory taken apart; trailing blanks are no part of its name.
+PathChain chainOf(const std::string& directory)
+{
+    return splitAbsolutePath(withoutTrailingBlanks(directory));
+}
+
+}  // namespace
+
 DirListBox::DirListBox(QWidget* parent) : QListView(parent), m_model(new DirectoryChainModel(this))
 {
     setModel(m_model);
@@ -105,8 +115,7 @@ void DirListBox::showEvent(QShowEvent* event)
 
 void DirListBox::setPath(const std::string& directory)
 {
-    const auto name = withoutTrailingBlanks(directory);
-    auto chain = splitAbsolutePath(name);
+    auto chain = chainOf(directory);
     auto subdirectories = listSubdirectories(chain.path());  // the empty name is no directory
     m_pendingPath.reset();
     m_model->set(std::move(chain), std::move(subdirectories));
@@ -115,7 +124,7 @@ void DirListBox::setPath(const std::string& directory)
 std::string DirListBox::path() const
 {
     // A directory not yet read is the list's directory all the same.
-    return m_pendingPath ? splitAbsolutePath(withoutTrailingBlanks(*m_pendingPath)).path() : m_model->directory();
+    return m_pendingPath ? chainOf(*m_pendingPath).path() : m_model->directory();
 }
 
 std::string DirListBox::entryPath(int row) const
