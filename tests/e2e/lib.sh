@@ -5,7 +5,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 # Runs the calling script again under a virtual display, once.
 rerun_under_xvfb() {
   if [ -z "${VARNIX_E2E_DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" env VARNIX_E2E_DISPLAY=1 "$@"
+    exec "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/with-xvfb" env VARNIX_E2E_DISPLAY=1 "$@"
   fi
 }
 
