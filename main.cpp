@@ -1,19 +1,19 @@
-#include "launch/platform.h"
-#include "ui/desktop.h"
-#include "ui/dialogs.h"
-#include "ui/form1.h"
+#include "core/form1.h"
+#include "qt/qt_view.h"
+#include "system/encoding.h"
+#include "system/machine.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    varnix::QtDialogs dialogs;
-    varnix::SystemPlatform platform;
-    varnix::QtDesktop desktop;
-    varnix::Form1 form(dialogs, platform, desktop);
-    dialogs.setParent(&form);
+    varnix::useSystemEncoding();
+    varnix::Machine machine;
+    varnix::QtView view;
+    varnix::Form1 form(view, machine);
+    view.attach(form);
     form.Form_Load();
-    form.showCentred();
+    view.showCentred();
     return application.exec();
 }

@@ -4,8 +4,9 @@
 // long command line takes.
 //
 //   build/bench/launch_bench
-#include "launch/command_line.h"
-#include "launch/process_start.h"
+#include "core/command_line.h"
+#include "system/process_start.h"
+#include "system/process_start_posix.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,9 +2,12 @@
 // directory, filters with the same case-insensitive wildcards and sorts.
 //
 //   build/bench/list_bench            (QT_QPA_PLATFORM=offscreen is set here)
-#include "ui/dir_list_box.h"
-#include "launch/directory_listing.h"
-#include "ui/file_list_box.h"
+#include "core/emulator_table.h"
+#include "core/form1.h"
+#include "core/name_matching.h"
+#include "qt/file_list_box.h"
+#include "qt/qt_view.h"
+#include "system/machine.h"
 
 #include <QApplication>
 
@@ -87,22 +90,68 @@ void RawFiles(benchmark::State& state)
         benchmark::DoNotOptimize(rawListing(dir, false, "*.zip"));
 }
 
-void FileRoms(benchmark::State& state)
+// The real machine, with a settings file that sets `emulator` up on `romDirectory`.
+class BenchSystem final : public varnix::System {
+public:
+    BenchSystem(varnix::EmulatorIndex emulator, const std::string& romDirectory)
+    {
+        const auto& row = varnix::kEmulators[emulator];
+        m_record.set(row.exeField, "/usr/bin/true");
+        m_record.set(row.romDirField, romDirectory);
+    }
+    std::string programDirectory() const override { return m_machine.programDirectory(); }
+    std::string currentDirectory() const override { return m_machine.currentDirectory(); }
+    void changeDirectory(const std::string&) override {}
+    std::vector<std::string> listFiles(const std::string& directory) const override
+    {
+        return m_machine.listFiles(directory);
+    }
+    std::vector<std::string> listSubdirectories(const std::string& directory) const override
+    {
+        return m_machine.listSubdirectories(directory);
+    }
+    varnix::ConfigRecord readConfig(const std::string&) const override { return m_record; }
+    void saveConfig(const std::string&, const varnix::ConfigRecord&) override {}
+    std::string shortPath(const std::string& path) const override { return path; }
+    void startCommandLine(const std::string&) override {}
+
+private:
+    varnix::Machine m_machine;
+    varnix::ConfigRecord m_record;
+};
+
+// The user's path: a window set up from its file, then the emulator's
+// selection reads its ROM directory and the list lays out its entries.
+template <typename List>
+void selectAndShow(benchmark::State& state, varnix::EmulatorIndex emulator, void (varnix::Form1::*handler)(),
+                   const std::string& dir, const char* listName)
 {
-    const auto dir = romDirectory(static_cast<int>(state.range(0)));
+    BenchSystem system(emulator, dir);
     for (auto _ : state) {
         state.PauseTiming();
         {
-            varnix::FileListBox list;  // a new list: nothing cached
-            list.resize(153, 253);
+            varnix::QtView view;  // a new window: nothing cached
+            varnix::Form1 form(view, system);
+            form.Form_Load();
+            auto* list = view.findChild<List*>(QLatin1String(listName));
+            list->resize(153, 250);
+            list->show();
+            form.optionClicked(emulator);  // the first showing reads the start directory too
             state.ResumeTiming();
-            list.setPathAndPattern(dir, "*.zip");
-            list.doItemsLayout();
-            benchmark::DoNotOptimize(list.count());
+            (form.*handler)();  // the selection's handler reads the directory afresh
+            list->doItemsLayout();
+            benchmark::DoNotOptimize(list->model()->rowCount());
             state.PauseTiming();
         }
         state.ResumeTiming();
     }
+}
+
+void FileRoms(benchmark::State& state)
+{
+    selectAndShow<varnix::FileListBox>(state, varnix::kMame, &varnix::Form1::optMAME_Click,
+                                       romDirectory(static_cast<int>(state.range(0))),
+                                       "fileRoms");
 }
 
 void RawDirectories(benchmark::State& state)
@@ -114,20 +163,9 @@ void RawDirectories(benchmark::State& state)
 
 void Dir1(benchmark::State& state)
 {
-    const auto dir = gameDirectories(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        state.PauseTiming();
-        {
-            varnix::DirListBox list;
-            list.resize(153, 246);
-            state.ResumeTiming();
-            list.setPath(dir);
-            list.doItemsLayout();
-            benchmark::DoNotOptimize(list.count());
-            state.PauseTiming();
-        }
-        state.ResumeTiming();
-    }
+    selectAndShow<varnix::DirListBox>(state, varnix::kNeoRage, &varnix::Form1::optNeoRage_Click,
+                                      gameDirectories(static_cast<int>(state.range(0))),
+                                      "Dir1");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 #!/usr/bin/python3
-"""Draws Varnix's pictures into ui/artwork/.
+"""Draws Varnix's pictures into qt/artwork/.
 
 Run it again after changing a drawing; the pictures it writes are committed
 and compiled into the program. Needs Pillow (Debian: python3-pil) and the
@@ -9,7 +9,7 @@ from pathlib import Path
 
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
-OUT = Path(__file__).resolve().parent.parent / "ui" / "artwork"
+OUT = Path(__file__).resolve().parent.parent / "qt" / "artwork"
 FONTS = Path("/usr/share/fonts/truetype/dejavu")
 
 

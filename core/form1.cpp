@@ -1,0 +1,392 @@
+#include "core/form1.h"
+
+#include "core/command_line.h"
+#include "core/emulator_table.h"
+#include "core/fixed_field.h"
+#include "core/form1_layout.h"
+#include "core/launch_rules.h"
+#include "core/name_matching.h"
+#include "core/system.h"
+#include "core/view.h"
+
+#include <exception>
+
+namespace varnix {
+namespace {
+
+const std::string kMissingConfigMessage = "Configuration File Not Found - Starting new......";
+const std::string kIncorrectDirectoryMessage = "Incorrect directory please run setup!";
+const std::string kNoFileSelectedMessage = "No file selected!";
+const std::string kAllFilesFilter = "All files (*.*)|*.*|";
+// Until an emulator is chosen the file list shows the start directory's
+// files of this pattern, normally none.
+const std::string kStartPattern = "*.fuc";
+
+// The handlers of each emulator row, in the emulator table's order.
+struct RowHandlers {
+    void (Form1::*select)();
+    void (Form1::*picture)();
+    void (Form1::*setup)();
+};
+const std::array<RowHandlers, 4> kRowHandlers{{
+    {&Form1::optSnes_Click, &Form1::Image1_Click, &Form1::mnuSnes_Click},
+    {&Form1::optGenesis_Click, &Form1::Image2_Click, &Form1::mnuGenesis_Click},
+    {&Form1::optNeoRage_Click, &Form1::Image3_Click, &Form1::mnuNeoRage_Click},
+    {&Form1::optMAME_Click, &Form1::Image4_Click, &Form1::mnuMAME_Click},
+}};
+
+// The list's directory taken apart; trailing blanks are no part of its name.
+PathChain chainOf(const std::string& directory)
+{
+    return splitAbsolutePath(withoutTrailingBlanks(directory));
+}
+
+}  // namespace
+
+Form1::Form1(View& view, System& system)
+    : m_view(view), m_system(system), m_files(std::make_shared<std::vector<std::string>>())
+{
+    try {
+        m_startDirectory = m_system.currentDirectory();
+        m_unreadDirectory = m_startDirectory;  // a directory list never shown is never read
+        setFileList(m_startDirectory, kStartPattern);
+    } catch (const std::exception&) {
+        // An unreadable start directory only leaves the lists empty.
+    }
+}
+
+void Form1::optSnes_Click() { selectEmulator(kSnes); }
+void Form1::optGenesis_Click() { selectEmulator(kGenesis); }
+void Form1::optNeoRage_Click() { selectEmulator(kNeoRage); }
+void Form1::optMAME_Click() { selectEmulator(kMame); }
+void Form1::Image1_Click() { clickPicture(kSnes); }
+void Form1::Image2_Click() { clickPicture(kGenesis); }
+void Form1::Image3_Click() { clickPicture(kNeoRage); }
+void Form1::Image4_Click() { clickPicture(kMame); }
+void Form1::mnuSnes_Click() { setUpEmulator(kSnes); }
+void Form1::mnuGenesis_Click() { setUpEmulator(kGenesis); }
+void Form1::mnuNeoRage_Click() { setUpEmulator(kNeoRage); }
+void Form1::mnuMAME_Click() { setUpEmulator(kMame); }
+
+void Form1::optionClicked(std::size_t emulator)
+{
+    // Clicking the selected button changes nothing and runs nothing.
+    if (m_selected == emulator)
+        return;
+    m_selected = emulator;
+    (this->*kRowHandlers.at(emulator).select)();
+}
+
+void Form1::pictureClicked(std::size_t emulator)
+{
+    (this->*kRowHandlers.at(emulator).picture)();
+}
+
+void Form1::setupEntryClicked(std::size_t emulator)
+{
+    (this->*kRowHandlers.at(emulator).setup)();
+}
+
+void Form1::Form_Load()
+{
+    ConfigRecord record;
+    try {
+        record = m_system.readConfig(configFilePath());
+    } catch (const std::exception&) {
+        // Any failure reads as a missing file.
+        m_view.messageBox(kMissingConfigMessage);
+        for (std::size_t i = 0; i < kEmulators.size(); ++i)
+            showNotSetup(i);
+        return;
+    }
+
+    m_record = record;
+    m_paths = WorkingPaths::fromRecord(m_record);
+    for (std::size_t i = 0; i < kEmulators.size(); ++i) {
+        const auto& row = kEmulators[i];
+        if (!m_record.isSet(row.exeField)) {
+            showNotSetup(i);
+            continue;
+        }
+        // A stored parameter text keeps its trailing blanks.
+        showSetUp(i, m_record.isSet(row.paramsField) ? m_record.get(row.paramsField) : std::string());
+    }
+}
+
+void Form1::mnuConfig_Click()
+{
+    // Nothing in memory changes until the file is safely written, so a failed
+    // save loses no setting.
+    try {
+        m_system.changeDirectory(m_system.programDirectory());
+        ConfigRecord record;
+        for (std::size_t i = 0; i < kEmulators.size(); ++i)
+            record.set(kEmulators[i].paramsField, parameterFieldText(m_view.parameterText(i)));
+        m_paths.copyInto(record);
+        m_system.saveConfig(configFilePath(), record);
+        m_record = record;
+    } catch (const std::exception& failure) {
+        m_view.messageBox(std::string("The configuration could not be saved: ") + failure.what());
+    }
+}
+
+void Form1::mnuExit_Click()
+{
+    // Ends at once: nothing is saved and nothing is asked.
+    m_view.endProgram();
+}
+
+void Form1::selectEmulator(std::size_t emulator)
+{
+    const auto& row = kEmulators[emulator];
+    try {
+        if (row.romList == RomList::Directories) {
+            showRomList(RomList::Directories);
+            setDirectoryList(romDirectoryOf(row));
+        } else {
+            setFileList(romDirectoryOf(row), row.filePattern);
+            showRomList(RomList::Files);
+        }
+        m_view.setParameterEnabled(emulator, true);
+    } catch (const std::exception&) {
+        showRomList(row.romList);
+        m_view.messageBox(kIncorrectDirectoryMessage);
+        if (row.forgetsExeOnBadRomDir)
+            forgetExecutable(row);
+        showNotSetup(emulator);
+    }
+}
+
+void Form1::clickPicture(std::size_t emulator)
+{
+    if (!m_optionEnabled[emulator])
+        return;
+    select(emulator);  // runs the selection, unless already selected
+    m_view.setParameterEnabled(emulator, true);
+}
+
+void Form1::setUpEmulator(std::size_t emulator)
+{
+    const auto& row = kEmulators[emulator];
+    CommonDialog& dialog = dialogFor(row);
+    try {
+        dialog.Filter = kAllFilesFilter + row.filterPair;
+        dialog.FilterIndex = 2;
+        dialog.showOpen(m_view);
+        // After Cancel this is the path the dialog returned last, if any.
+        const auto executable = dialog.FileName;
+        m_paths.*row.exeCopy = executable;
+        m_paths.*row.romDirCopy = m_view.inputBox(row.romDirPrompt, row.romDirCaption, executable);  // as typed
+
+        m_view.setParameterEnabled(emulator, true);
+        m_view.setParameterText(emulator, {});
+        m_view.setSetupChecked(emulator, true);
+        // Selecting the button runs the emulator's selection at once, with
+        // the new ROM directory already in place.
+        if (row.selectsBeforeEnabling) {
+            select(emulator);
+            setOptionEnabled(emulator, true);
+        } else {
+            setOptionEnabled(emulator, true);
+            select(emulator);
+        }
+
+        if (row.romList == RomList::Directories) {
+            setDirectoryList(romDirectoryOf(row));  // which list shows is the selection's affair
+        } else {
+            setFileList(romDirectoryOf(row), row.filePattern);
+            showRomList(RomList::Files);
+        }
+    } catch (const std::exception&) {
+        // The option button keeps its selection on this path.
+        forgetExecutable(row);
+        markNotSetup(emulator);
+    }
+}
+
+void Form1::Command1_Click()
+{
+    // At most one button is selected; with none, PLAY does nothing at all.
+    for (const auto emulator : kLaunchOrder) {
+        if (m_selected == emulator && !launchEmulator(emulator))
+            return;
+    }
+}
+
+bool Form1::launchEmulator(std::size_t emulator)
+{
+    const auto& row = kEmulators[emulator];
+    const auto& recipe = row.launch;
+    const auto selected = recipe.romPiece == RomPiece::GameDirectory ? directoryListPath() : selectedFileName();
+    if (recipe.needsSelection && selected.empty()) {
+        m_view.messageBox(kNoFileSelectedMessage);
+        return false;  // ends PLAY
+    }
+    auto& executable = m_paths.*row.exeCopy;
+    if (withoutTrailingBlanks(executable).empty()) {
+        // Without a program the line would start whatever its first
+        // parameter or ROM name names.
+        m_view.messageBox(std::string(row.name) + " is not set up. Please run Setup.");
+        return true;
+    }
+    if (recipe.trimsExecutable)
+        executable = withoutTrailingBlanks(executable);
+
+    try {
+        romDirectoryStep(m_paths.*row.romDirCopy);
+        m_system.changeDirectory(romDirectoryOf(row));  // and there it stays
+        const auto rom = romPiece(row, selected);
+        const auto parameters = m_view.parameterText(emulator);
+        m_system.startCommandLine(recipe.romFirst ? composeCommandLine(executable, rom, parameters)
+                                                  : composeCommandLine(executable, parameters, rom));
+    } catch (const std::exception& failure) {
+        m_view.messageBox(std::string(row.name) + " could not be started: " + failure.what());
+    }
+    return true;
+}
+
+std::string Form1::romPiece(const EmulatorRow& row, const std::string& selected) const
+{
+    switch (row.launch.romPiece) {
+    case RomPiece::ShortName:
+        // Resolved against the ROM directory, which is now current.
+        return m_system.shortPath(selected);
+    // A name with blanks or quotes stays one argument.
+    case RomPiece::GameName:
+        return quotedWhereNeeded(gameNameFromZip(selected));
+    case RomPiece::GameDirectory:
+        return quotedWhereNeeded(gameDirectoryName(selected));
+    }
+    return {};
+}
+
+void Form1::Label4_Click()
+{
+    const auto address = std::string(kHomePageAddress) + '/';
+    if (!m_view.openAddress(address))
+        m_view.messageBox("The home page could not be opened: " + address);
+}
+
+void Form1::Dir1_DblClick(std::size_t row)
+{
+    if (!m_directories || row >= m_directories->count())
+        return;
+    try {
+        setDirectoryList(m_directories->pathAt(row));
+    } catch (const std::exception&) {
+        // A directory that vanished since it was listed stays unopened.
+    }
+}
+
+void Form1::select(std::size_t emulator)
+{
+    if (m_selected == emulator)
+        return;
+    m_view.setOptionSelected(emulator, true);
+    m_selected = emulator;
+    (this->*kRowHandlers[emulator].select)();
+}
+
+void Form1::setOptionEnabled(std::size_t emulator, bool enabled)
+{
+    m_optionEnabled[emulator] = enabled;
+    m_view.setOptionEnabled(emulator, enabled);
+}
+
+void Form1::showSetUp(std::size_t emulator, const std::string& parameters)
+{
+    setOptionEnabled(emulator, true);
+    m_view.setParameterEnabled(emulator, true);
+    m_view.setParameterText(emulator, parameters);
+    m_view.setSetupChecked(emulator, true);
+}
+
+void Form1::showNotSetup(std::size_t emulator)
+{
+    m_view.setOptionSelected(emulator, false);
+    if (m_selected == emulator)
+        m_selected.reset();
+    markNotSetup(emulator);
+}
+
+void Form1::markNotSetup(std::size_t emulator)
+{
+    setOptionEnabled(emulator, false);
+    m_view.setParameterText(emulator, std::string(kNotSetupMarker));
+    m_view.setParameterEnabled(emulator, false);
+    m_view.setSetupChecked(emulator, false);
+}
+
+void Form1::forgetExecutable(const EmulatorRow& row)
+{
+    // Blanks of the field's width read back as "not set".
+    m_paths.*row.exeCopy = std::string(widthOf(row.exeField), ' ');
+}
+
+void Form1::showRomList(RomList list)
+{
+    if (list == RomList::Directories && m_unreadDirectory) {
+        try {
+            setDirectoryList(*m_unreadDirectory);
+        } catch (const std::exception&) {
+            // An unreadable start directory leaves the list empty.
+        }
+        m_unreadDirectory.reset();
+    }
+    m_view.showRomList(list);
+}
+
+void Form1::setFileList(const std::string& directory, const std::string& pattern)
+{
+    // Read afresh every time; a failed read keeps what the list held.
+    auto names = m_system.listFiles(directory);
+    const auto patterns = splitPatterns(pattern);
+    std::erase_if(names, [&patterns](const std::string& name) { return !matchesAnyWildcard(name, patterns); });
+    m_filesDirectory = directory;
+    m_filesPattern = pattern;
+    m_files = std::make_shared<const std::vector<std::string>>(std::move(names));
+    m_view.showFiles(m_files);
+}
+
+void Form1::setDirectoryList(const std::string& directory)
+{
+    auto chain = chainOf(directory);
+    auto subdirectories = m_system.listSubdirectories(chain.path());  // the empty name is no directory
+    m_unreadDirectory.reset();
+    m_directories = std::make_shared<const DirectoryRows>(DirectoryRows{std::move(chain), std::move(subdirectories)});
+    m_view.showDirectories(m_directories);
+}
+
+std::string Form1::directoryListPath() const
+{
+    // A directory not yet read is the list's directory all the same.
+    if (m_unreadDirectory)
+        return chainOf(*m_unreadDirectory).path();
+    return m_directories ? m_directories->chain.path() : std::string();
+}
+
+std::string Form1::selectedFileName() const
+{
+    const auto row = m_view.selectedFile();
+    return row && *row < m_files->size() ? (*m_files)[*row] : std::string();
+}
+
+std::string Form1::configFilePath() const
+{
+    // The name is taken relative to whatever directory is current.
+    return pathInDirectory(m_system.currentDirectory(), std::string(kConfigFileName));
+}
+
+std::string Form1::romDirectoryOf(const EmulatorRow& row) const
+{
+    // A relative directory means the same one whatever a PLAY or a save made
+    // current since the start.
+    return resolvePath(m_startDirectory, withoutTrailingBlanks(m_paths.*row.romDirCopy));
+}
+
+CommonDialog& Form1::dialogFor(const EmulatorRow& row)
+{
+    return row.dialog == SetupDialog::First ? CommonDialog1 : CommonDialog2;
+}
+
+}  // namespace varnix

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "core/common_dialog.h"
+#include "core/config_record.h"
+#include "core/directory_rows.h"
+#include "core/working_paths.h"
+
+#include <array>
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varnix {
+
+class System;
+class View;
+enum class RomList;
+struct EmulatorRow;
+
+// The window's behaviour. Each handler is named after its control and event;
+// per-emulator handlers run one flow over a row of the emulator table. It
+// shows everything through the view and reaches outside the process only
+// through the system.
+class Form1 final {
+public:
+    Form1(View& view, System& system);
+
+    // Reads the configuration and brings each emulator into its state; runs
+    // once, before the window is first shown.
+    void Form_Load();
+
+    // An emulator becomes the selected one: its option button's handler.
+    void optSnes_Click();
+    void optGenesis_Click();
+    void optNeoRage_Click();
+    void optMAME_Click();
+    // A click on an emulator's picture.
+    void Image1_Click();
+    void Image2_Click();
+    void Image3_Click();
+    void Image4_Click();
+
+    // PLAY: starts the chosen emulator on the chosen ROM.
+    void Command1_Click();
+    // The home-page link.
+    void Label4_Click();
+
+    // File and Setup menus.
+    void mnuConfig_Click();
+    void mnuExit_Click();
+    void mnuSnes_Click();
+    void mnuGenesis_Click();
+    void mnuNeoRage_Click();
+    void mnuMAME_Click();
+
+    // The user's acts that the view reports by emulator or row.
+    void optionClicked(std::size_t emulator);  // runs its handler unless it is selected already
+    void pictureClicked(std::size_t emulator);
+    void setupEntryClicked(std::size_t emulator);
+    void Dir1_DblClick(std::size_t row);
+
+    const WorkingPaths& workingPaths() const { return m_paths; }
+    const ConfigRecord& configRecord() const { return m_record; }
+    std::optional<std::size_t> selectedEmulator() const { return m_selected; }
+    // What the two lists hold.
+    const std::string& filesDirectory() const { return m_filesDirectory; }
+    const std::string& filesPattern() const { return m_filesPattern; }
+    const std::vector<std::string>& files() const { return *m_files; }
+    std::string directoryListPath() const;
+
+private:
+    void selectEmulator(std::size_t emulator);
+    void clickPicture(std::size_t emulator);
+    void setUpEmulator(std::size_t emulator);
+    bool launchEmulator(std::size_t emulator);
+    std::string romPiece(const EmulatorRow& row, const std::string& selected) const;
+
+    void select(std::size_t emulator);
+    void setOptionEnabled(std::size_t emulator, bool enabled);
+    void showSetUp(std::size_t emulator, const std::string& parameters);
+    void showNotSetup(std::size_t emulator);
+    void markNotSetup(std::size_t emulator);
+    void forgetExecutable(const EmulatorRow& row);
+
+    void showRomList(RomList list);
+    void setFileList(const std::string& directory, const std::string& pattern);
+    void setDirectoryList(const std::string& directory);
+    std::string selectedFileName() const;
+
+    std::string configFilePath() const;
+    std::string romDirectoryOf(const EmulatorRow& row) const;
+    CommonDialog& dialogFor(const EmulatorRow& row);
+
+    View& m_view;
+    System& m_system;
+    std::string m_startDirectory;
+    ConfigRecord m_record;
+    WorkingPaths m_paths;
+    std::optional<std::size_t> m_selected;
+    std::array<bool, 4> m_optionEnabled{};
+
+    std::string m_filesDirectory;
+    std::string m_filesPattern;
+    std::shared_ptr<const std::vector<std::string>> m_files;
+    std::shared_ptr<const DirectoryRows> m_directories;
+    std::optional<std::string> m_unreadDirectory;  // read when the list first shows
+
+    CommonDialog CommonDialog1;
+    CommonDialog CommonDialog2;
+};
+
+}  // namespace varnix

@@ -1,0 +1,99 @@
+#include "core/name_matching.h"
+
+#include <algorithm>
+
+namespace varnix {
+namespace {
+
+char lower(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+std::vector<std::string> splitPatterns(std::string_view patterns)
+{
+    std::vector<std::string> result;
+    std::size_t start = 0;
+    while (start <= patterns.size()) {
+        auto end = patterns.find(';', start);
+        if (end == std::string_view::npos)
+            end = patterns.size();
+        auto piece = patterns.substr(start, end - start);
+        const auto first = piece.find_first_not_of(' ');
+        if (first != std::string_view::npos)
+            result.emplace_back(piece.substr(first, piece.find_last_not_of(' ') - first + 1));
+        start = end + 1;
+    }
+    return result;
+}
+
+bool matchesWildcard(std::string_view name, std::string_view pattern)
+{
+    // Greedy match that backtracks to the last `*` on a mismatch.
+    std::size_t n = 0, p = 0;
+    std::size_t starP = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern[p] == '?' || lower(pattern[p]) == lower(name[n]))) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern[p] == '*') {
+            starP = p++;
+            starN = n;
+        } else if (starP != std::string_view::npos) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*')
+        ++p;
+    return p == pattern.size();
+}
+
+bool matchesAnyWildcard(std::string_view name, const std::vector<std::string>& patterns)
+{
+    return std::any_of(patterns.begin(), patterns.end(),
+                       [name](const std::string& pattern) { return matchesWildcard(name, pattern); });
+}
+
+bool nameLess(std::string_view a, std::string_view b)
+{
+    std::size_t i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a[i]) && isDigit(b[j])) {
+            const auto ai = a.find_first_not_of('0', i), bj = b.find_first_not_of('0', j);
+            auto aEnd = i, bEnd = j;
+            while (aEnd < a.size() && isDigit(a[aEnd]))
+                ++aEnd;
+            while (bEnd < b.size() && isDigit(b[bEnd]))
+                ++bEnd;
+            const auto aDigits = a.substr(std::min(ai, aEnd), aEnd - std::min(ai, aEnd));
+            const auto bDigits = b.substr(std::min(bj, bEnd), bEnd - std::min(bj, bEnd));
+            if (aDigits.size() != bDigits.size())
+                return aDigits.size() < bDigits.size();
+            if (aDigits != bDigits)
+                return aDigits < bDigits;
+            i = aEnd;
+            j = bEnd;
+            continue;
+        }
+        const char ca = lower(a[i]), cb = lower(b[j]);
+        if (ca != cb)
+            return static_cast<unsigned char>(ca) < static_cast<unsigned char>(cb);
+        ++i;
+        ++j;
+    }
+    if ((a.size() - i) != (b.size() - j))
+        return (a.size() - i) < (b.size() - j);
+    return a < b;
+}
+
+}  // namespace varnix

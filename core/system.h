@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/config_record.h"
+
+#include <string>
+#include <vector>
+
+namespace varnix {
+
+// What the window's behaviour reaches outside its own process. Every
+// operation that can fail throws Failure, naming what failed and why.
+class System {
+public:
+    virtual ~System() = default;
+
+    // The directory that holds the program's executable.
+    virtual std::string programDirectory() const = 0;
+    virtual std::string currentDirectory() const = 0;
+    // Makes `directory` current, and its drive where drives exist. Trailing
+    // blanks are not part of the name.
+    virtual void changeDirectory(const std::string& directory) = 0;
+
+    // Plain names of the regular files, or of the sub-directories, of
+    // `directory`, read afresh: hidden ones and entries that cannot be
+    // examined left out, sorted with nameLess.
+    virtual std::vector<std::string> listFiles(const std::string& directory) const = 0;
+    virtual std::vector<std::string> listSubdirectories(const std::string& directory) const = 0;
+
+    // The record in the first bytes of the file; a short file reads as if
+    // padded with blanks.
+    virtual ConfigRecord readConfig(const std::string& path) const = 0;
+    // Replaces the file's first bytes with the record, safely.
+    virtual void saveConfig(const std::string& path, const ConfigRecord& record) = 0;
+
+    // The short form of `path` from the current directory, written as one
+    // argument, or the empty text when it names nothing.
+    virtual std::string shortPath(const std::string& path) const = 0;
+    // Starts `line` as an independent process in the current directory.
+    virtual void startCommandLine(const std::string& line) = 0;
+};
+
+}  // namespace varnix

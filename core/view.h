@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/directory_rows.h"
+#include "core/emulator_table.h"
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varnix {
+
+// What the window shows and asks the user. Texts are the system's 8-bit
+// bytes; a view converts them for display only. A view reports the user's
+// acts to Form1 and decides nothing; a state Form1 sets is never reported
+// back as an act.
+class View {
+public:
+    virtual ~View() = default;
+
+    // Per emulator, by its index in the emulator table.
+    virtual void setOptionEnabled(std::size_t emulator, bool enabled) = 0;
+    virtual void setOptionSelected(std::size_t emulator, bool selected) = 0;
+    virtual void setParameterText(std::size_t emulator, const std::string& text) = 0;
+    // The box's text: exactly the bytes it was given while the user has not
+    // changed it.
+    virtual std::string parameterText(std::size_t emulator) const = 0;
+    virtual void setParameterEnabled(std::size_t emulator, bool enabled) = 0;
+    virtual void setSetupChecked(std::size_t emulator, bool checked) = 0;
+
+    // Exactly one of the two lists shows, at the same place.
+    virtual void showRomList(RomList list) = 0;
+    // The file list's entries, none of them selected.
+    virtual void showFiles(std::shared_ptr<const std::vector<std::string>> names) = 0;
+    // The row the user selected in the file list, if any.
+    virtual std::optional<std::size_t> selectedFile() const = 0;
+    virtual void showDirectories(std::shared_ptr<const DirectoryRows> rows) = 0;
+
+    // Modal: a message with an OK button only, titled "Varnix".
+    virtual void messageBox(const std::string& text) = 0;
+    // Modal: the edited text on OK, the empty text on Cancel.
+    virtual std::string inputBox(const std::string& prompt, const std::string& caption,
+                                 const std::string& defaultText) = 0;
+    // Modal: a file-open dialog offering `filters` ("description (patterns)")
+    // with the 1-based `filterIndex` preselected, starting at `startPath`;
+    // the chosen file's full path in the system's separators, or nothing on
+    // Cancel.
+    virtual std::optional<std::string> openFile(const std::vector<std::string>& filters, int filterIndex,
+                                                const std::string& startPath) = 0;
+    // Hands `address` to the desktop's handler; false when none took it.
+    virtual bool openAddress(const std::string& address) = 0;
+    // Ends the program at once, saving nothing.
+    virtual void endProgram() = 0;
+};
+
+}  // namespace varnix

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/view.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QButtonGroup;
+class QLineEdit;
+class QRadioButton;
+
+namespace varnix {
+
+class ClickLabel;
+class DirListBox;
+class FileListBox;
+class Form1;
+
+// The program's window over Qt widgets: it shows what Form1 sets and hands
+// every act of the user to Form1.
+class QtView final : public QMainWindow, public View {
+    Q_OBJECT
+public:
+    explicit QtView(QWidget* parent = nullptr);
+    ~QtView() override;
+
+    // Connects the controls to the handlers of `form`.
+    void attach(Form1& form);
+    // Shows the window in the centre of the screen.
+    void showCentred();
+
+    void setOptionEnabled(std::size_t emulator, bool enabled) override;
+    void setOptionSelected(std::size_t emulator, bool selected) override;
+    void setParameterText(std::size_t emulator, const std::string& text) override;
+    std::string parameterText(std::size_t emulator) const override;
+    void setParameterEnabled(std::size_t emulator, bool enabled) override;
+    void setSetupChecked(std::size_t emulator, bool checked) override;
+    void showRomList(RomList list) override;
+    void showFiles(std::shared_ptr<const std::vector<std::string>> names) override;
+    std::optional<std::size_t> selectedFile() const override;
+    void showDirectories(std::shared_ptr<const DirectoryRows> rows) override;
+    void messageBox(const std::string& text) override;
+    std::string inputBox(const std::string& prompt, const std::string& caption,
+                         const std::string& defaultText) override;
+    std::optional<std::string> openFile(const std::vector<std::string>& filters, int filterIndex,
+                                        const std::string& startPath) override;
+    bool openAddress(const std::string& address) override;
+    void endProgram() override;
+
+private:
+    struct EmulatorControls {
+        QRadioButton* option = nullptr;
+        ClickLabel* picture = nullptr;
+        QLineEdit* box = nullptr;
+        QAction* setupEntry = nullptr;
+        std::string shownBytes;  // what the box was last given to show
+    };
+
+    void createMenus();
+
+    std::array<EmulatorControls, 4> m_emulators;
+    QButtonGroup* m_options;
+    QAction* m_saveEntry = nullptr;
+    QAction* m_exitEntry = nullptr;
+    FileListBox* fileRoms;
+    DirListBox* Dir1;
+};
+
+}  // namespace varnix

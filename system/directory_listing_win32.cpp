@@ -1,0 +1,53 @@
+#include "system/directory_listing.h"
+
+#include "core/fixed_field.h"
+#include "core/name_matching.h"
+#include "core/path_names.h"
+#include "system/errno_failure.h"
+#include "system/windows_error.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include <windows.h>
+
+namespace varnix {
+
+std::vector<std::string> listEntries(const std::string& directory, EntryKind wanted)
+{
+    const auto name = withoutTrailingBlanks(directory);
+    if (name.empty())
+        throw errnoFailure(ENOENT, "cannot read the directory \"\"");
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA(pathInDirectory(name, "*").c_str(), &data);
+    std::vector<std::string> names;
+    if (find == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        // A drive's root that holds nothing has no "." either: it is empty,
+        // not unreadable.
+        const DWORD attributes = GetFileAttributesA(name.c_str());
+        if (error == ERROR_FILE_NOT_FOUND && attributes != INVALID_FILE_ATTRIBUTES &&
+            (attributes & FILE_ATTRIBUTE_DIRECTORY))
+            return names;
+        throw windowsFailure(error, "cannot read " + name);
+    }
+    do {
+        const auto attributes = data.dwFileAttributes;
+        const bool isDirectory = attributes & FILE_ATTRIBUTE_DIRECTORY;
+        if ((attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) ||
+            isDirectory != (wanted == EntryKind::Directory))
+            continue;
+        const std::string_view entry(data.cFileName);
+        if (entry == "." || entry == "..")
+            continue;
+        names.emplace_back(entry);
+    } while (FindNextFileA(find, &data));
+    const DWORD error = GetLastError();
+    FindClose(find);
+    if (error != ERROR_NO_MORE_FILES)
+        throw windowsFailure(error, "cannot read " + name);
+    std::sort(names.begin(), names.end(), nameLess);
+    return names;
+}
+
+}  // namespace varnix

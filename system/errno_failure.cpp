@@ -1,0 +1,12 @@
+#include "system/errno_failure.h"
+
+#include <system_error>
+
+namespace varnix {
+
+Failure errnoFailure(int error, const std::string& what)
+{
+    return Failure(what, std::generic_category().message(error));
+}
+
+}  // namespace varnix

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/failure.h"
+
+#include <string>
+
+namespace varnix {
+
+// A Failure of `what` for the C library's error number `error`.
+Failure errnoFailure(int error, const std::string& what);
+
+}  // namespace varnix

@@ -1,0 +1,24 @@
+#include "system/machine.h"
+
+#include "system/config_file.h"
+#include "system/directories.h"
+#include "system/directory_listing.h"
+#include "system/process_start.h"
+#include "system/short_path.h"
+
+namespace varnix {
+
+std::string Machine::programDirectory() const { return varnix::programDirectory(); }
+std::string Machine::currentDirectory() const { return varnix::currentDirectory(); }
+void Machine::changeDirectory(const std::string& directory) { varnix::changeDirectory(directory); }
+std::vector<std::string> Machine::listFiles(const std::string& directory) const { return varnix::listFiles(directory); }
+std::vector<std::string> Machine::listSubdirectories(const std::string& directory) const
+{
+    return varnix::listSubdirectories(directory);
+}
+ConfigRecord Machine::readConfig(const std::string& path) const { return readConfigFile(path); }
+void Machine::saveConfig(const std::string& path, const ConfigRecord& record) { saveConfigFile(path, record); }
+std::string Machine::shortPath(const std::string& path) const { return ShortPath(path); }
+void Machine::startCommandLine(const std::string& line) { varnix::startCommandLine(line); }
+
+}  // namespace varnix
