@@ -1,6 +1,7 @@
-#include "launch/command_line.h"
-#include "launch/launch_rules.h"
-#include "launch/short_path.h"
+#include "core/command_line.h"
+#include "core/fixed_field.h"
+#include "core/launch_rules.h"
+#include "system/short_path.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

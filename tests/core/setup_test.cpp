@@ -1,7 +1,5 @@
-#include "config/config_record.h"
+#include "core/config_record.h"
 #include "support/form_fixture.h"
-#include "ui/dir_list_box.h"
-#include "ui/file_list_box.h"
 
 using namespace varnix;
 
@@ -16,15 +14,15 @@ protected:
         dir.write("r/mame/pacman.zip", "");
         dir.write("r/neo/mslug/m.p1", "");
         startForm();
-        dialogs.messages.clear();
+        view.messages.clear();
     }
 
-    QString path(const char* name) const { return QString::fromStdString(dir.file(name)); }
+    std::string path(const char* name) const { return dir.file(name); }
 
-    void setUp(const char* entryName, std::optional<QString> executable, QString romDir)
+    void setUp(const char* entryName, std::optional<std::string> executable, std::string romDir)
     {
-        dialogs.fileAnswers.push_back(std::move(executable));
-        dialogs.inputAnswers.push_back(std::move(romDir));
+        view.fileAnswers.push_back(std::move(executable));
+        view.inputAnswers.push_back(std::move(romDir));
         entry(entryName)->trigger();
     }
 };
@@ -36,25 +34,24 @@ TEST_F(Setup, AskTheExecutableThenTheRomDirectoryAndShowTheRoms)
     box("Text2")->setText("typed before");
     setUp("mnuGenesis", "/emu/gens", path("r/gen"));
 
-    ASSERT_EQ(dialogs.fileCalls.size(), 1u);
-    EXPECT_EQ(dialogs.fileCalls[0].filters, (QStringList{"All files (*.*) (*)", "Genesis EXE (*.exe) (*.exe)"}));
-    EXPECT_EQ(dialogs.fileCalls[0].filterIndex, 2);
-    ASSERT_EQ(dialogs.inputCalls.size(), 1u);
-    EXPECT_EQ(dialogs.inputCalls[0].caption, "Rom Directory");
-    EXPECT_EQ(dialogs.inputCalls[0].prompt, "Please enter you GENESIS ROMS directory");
-    EXPECT_EQ(dialogs.inputCalls[0].defaultText, "/emu/gens") << "the executable just chosen";
+    ASSERT_EQ(view.fileCalls.size(), 1u);
+    EXPECT_EQ(view.fileCalls[0].filters, (std::vector<std::string>{"All files (*.*) (*)", "Genesis EXE (*.exe) (*.exe)"}));
+    EXPECT_EQ(view.fileCalls[0].filterIndex, 2);
+    ASSERT_EQ(view.inputCalls.size(), 1u);
+    EXPECT_EQ(view.inputCalls[0].caption, "Rom Directory");
+    EXPECT_EQ(view.inputCalls[0].prompt, "Please enter you GENESIS ROMS directory");
+    EXPECT_EQ(view.inputCalls[0].defaultText, "/emu/gens") << "the executable just chosen";
 
     EXPECT_TRUE(option("optGenesis")->isEnabled());
     EXPECT_TRUE(option("optGenesis")->isChecked());
     EXPECT_TRUE(box("Text2")->isEnabled());
     EXPECT_EQ(box("Text2")->text(), "") << "a setup clears the parameters";
     EXPECT_TRUE(entry("mnuGenesis")->isChecked());
-    auto* files = control<FileListBox>("fileRoms");
-    EXPECT_EQ(files->count(), 1);
-    EXPECT_EQ(files->pattern(), "*.smd*;*.1;*.bin");
+    EXPECT_EQ(fileEntries(), std::vector<std::string>{"sonic.smd"});
+    EXPECT_EQ(form->filesPattern(), "*.smd*;*.1;*.bin");
     EXPECT_EQ(form->workingPaths().GenesisExe, "/emu/gens");
     EXPECT_EQ(form->workingPaths().GenesisRomDir, dir.file("r/gen"));
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(Setup, EachDialogObjectKeepsItsLastPathAcrossTheEmulatorsItServes)
@@ -62,18 +59,18 @@ TEST_F(Setup, EachDialogObjectKeepsItsLastPathAcrossTheEmulatorsItServes)
     setUp("mnuGenesis", "/emu/gens", path("r/gen"));
     setUp("mnuMAME", std::nullopt, path("r/mame"));  // cancelled
     EXPECT_EQ(form->workingPaths().MameExe, "/emu/gens") << "Genesis and MAME share a dialog";
-    EXPECT_EQ(dialogs.inputCalls.back().defaultText, "/emu/gens");
-    EXPECT_EQ(dialogs.inputCalls.back().prompt, "Please enter your MAME ROMS (.zips only!)directory");
+    EXPECT_EQ(view.inputCalls.back().defaultText, "/emu/gens");
+    EXPECT_EQ(view.inputCalls.back().prompt, "Please enter your MAME ROMS (.zips only!)directory");
 
     setUp("mnuSnes", std::nullopt, path("r/gen"));  // SNES has the other dialog, never used yet
     EXPECT_EQ(form->workingPaths().SnesExe, "");
-    EXPECT_EQ(dialogs.inputCalls.back().defaultText, "");
+    EXPECT_EQ(view.inputCalls.back().defaultText, "");
     EXPECT_TRUE(option("optSnes")->isChecked()) << "an empty executable still sets the row up";
 
     setUp("mnuNeoRage", "/emu/neorage", path("r/neo"));
     setUp("mnuSnes", std::nullopt, path("r/gen"));
     EXPECT_EQ(form->workingPaths().SnesExe, "/emu/neorage") << "SNES and NeoRage share the other";
-    EXPECT_EQ(dialogs.fileCalls.back().startPath, "/emu/neorage");
+    EXPECT_EQ(view.fileCalls.back().startPath, "/emu/neorage");
 
     // The empty SNES executable was replaced; a save stores what setup chose.
     entry("mnuConfig")->trigger();
@@ -85,8 +82,8 @@ TEST_F(Setup, EachDialogObjectKeepsItsLastPathAcrossTheEmulatorsItServes)
 TEST_F(Setup, ABadRomDirectoryLeavesTheRowNotSetupWithTheTypedDirectory)
 {
     setUp("mnuMAME", "/emu/mame", path("missing") + "/");
-    ASSERT_EQ(dialogs.messages.size(), 1u) << "only the selection's own message";
-    EXPECT_EQ(dialogs.messages[0].text, "Incorrect directory please run setup!");
+    ASSERT_EQ(view.messages.size(), 1u) << "only the selection's own message";
+    EXPECT_EQ(view.messages[0], "Incorrect directory please run setup!");
     EXPECT_EQ(form->workingPaths().MameExe, std::string(50, ' '));
     EXPECT_EQ(form->workingPaths().MameRomDir, dir.file("missing") + "/") << "kept as typed";
     EXPECT_FALSE(option("optMAME")->isEnabled());
@@ -99,7 +96,7 @@ TEST_F(Setup, ABadRomDirectoryLeavesTheRowNotSetupWithTheTypedDirectory)
     // stays selected while disabled.
     setUp("mnuGenesis", "/emu/gens", path("r/gen"));
     setUp("mnuGenesis", "/emu/gens", path("missing"));
-    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(view.messages.size(), 1u);
     EXPECT_TRUE(option("optGenesis")->isChecked());
     EXPECT_FALSE(option("optGenesis")->isEnabled());
     EXPECT_EQ(form->workingPaths().GenesisExe, std::string(50, ' '));
@@ -108,17 +105,13 @@ TEST_F(Setup, ABadRomDirectoryLeavesTheRowNotSetupWithTheTypedDirectory)
 TEST_F(Setup, NeoRageSetupPointsTheDirectoryListAndLeavesTheListsToTheSelection)
 {
     setUp("mnuNeoRage", "/emu/neorage", path("r/neo"));
-    auto* dirs = control<DirListBox>("Dir1");
-    auto* files = control<FileListBox>("fileRoms");
-    EXPECT_TRUE(dirs->isVisibleTo(form.get()));
-    EXPECT_FALSE(files->isVisibleTo(form.get()));
-    EXPECT_EQ(dialogs.inputCalls[0].caption, "NeoGeo Rom Directory");
-    EXPECT_EQ(dialogs.inputCalls[0].prompt,
+    EXPECT_TRUE(showsDirs());
+    EXPECT_EQ(view.inputCalls[0].caption, "NeoGeo Rom Directory");
+    EXPECT_EQ(view.inputCalls[0].prompt,
               "Please enter your NEOGEO ROMS directory  (The directory where all the rom dirs are)");
 
     dir.write("r/neo2/garou/g.p1", "");
     setUp("mnuNeoRage", "/emu/neorage", path("r/neo2"));
-    EXPECT_EQ(dirs->path(), dir.file("r/neo2"));
-    EXPECT_TRUE(dirs->isVisibleTo(form.get()));
-    EXPECT_FALSE(files->isVisibleTo(form.get()));
+    EXPECT_EQ(form->directoryListPath(), dir.file("r/neo2"));
+    EXPECT_TRUE(showsDirs());
 }

@@ -1,5 +1,5 @@
-#include "config/config_record.h"
-#include "config/fixed_field.h"
+#include "core/config_record.h"
+#include "core/fixed_field.h"
 
 #include <gtest/gtest.h>
 

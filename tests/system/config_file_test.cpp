@@ -1,7 +1,9 @@
-#include "config/config_file.h"
-#include "config/fixed_field.h"
-#include "config/working_paths.h"
+#include "system/config_file.h"
+#include "core/fixed_field.h"
+#include "core/working_paths.h"
 #include "support/temp_dir.h"
+
+#include "core/failure.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +12,6 @@
 #endif
 
 #include <filesystem>
-#include <system_error>
 
 using namespace varnix;
 
@@ -53,21 +54,19 @@ TEST(ConfigFile, EachFieldLandsAtItsOffsetAndTheFileIs540Bytes)
 TEST(ConfigFile, ReadingTakesTheFirst540BytesAndPadsAShortFile)
 {
     TempDir dir;
-    EXPECT_FALSE(readConfigFile(dir.file("varnix.dat"))) << "a missing file is no record";
+    EXPECT_THROW(readConfigFile(dir.file("varnix.dat")), Failure) << "a missing file is no record";
 
     dir.write("long.dat", std::string(letteredRecord().bytes()) + "TAIL");
     const auto full = readConfigFile(dir.file("long.dat"));
-    ASSERT_TRUE(full);
-    EXPECT_EQ(full->bytes(), letteredRecord().bytes());
+    EXPECT_EQ(full.bytes(), letteredRecord().bytes());
 
     dir.write("short.dat", "C:\\GENS\\GENS.EXE");
     const auto shortRecord = readConfigFile(dir.file("short.dat"));
-    ASSERT_TRUE(shortRecord);
-    EXPECT_EQ(shortRecord->get(Field::GenesisExe), fitToWidth("C:\\GENS\\GENS.EXE", 50));
-    EXPECT_FALSE(shortRecord->isSet(Field::SnesExe)) << "bytes past the end read as blanks";
+    EXPECT_EQ(shortRecord.get(Field::GenesisExe), fitToWidth("C:\\GENS\\GENS.EXE", 50));
+    EXPECT_FALSE(shortRecord.isSet(Field::SnesExe)) << "bytes past the end read as blanks";
 
     std::filesystem::create_directory(dir.file("folder.dat"));
-    EXPECT_FALSE(readConfigFile(dir.file("folder.dat"))) << "a directory is no configuration";
+    EXPECT_THROW(readConfigFile(dir.file("folder.dat")), Failure) << "a directory is no configuration";
 }
 
 TEST(ConfigFile, SavingKeepsTheBytesBeyondTheRecordAndRepeatsExactly)
@@ -89,7 +88,7 @@ TEST(ConfigFile, AFailedSaveSaysWhyAndLeavesTheOldFile)
     const auto failureOf = [](const std::string& path) {
         try {
             saveConfigFile(path, letteredRecord());
-        } catch (const std::system_error& failure) {
+        } catch (const Failure& failure) {
             return std::string(failure.what());
         }
         return std::string();
@@ -110,8 +109,8 @@ TEST(ConfigFile, OnlyARegularFileIsReadOrReplacedAndALinkIsWrittenThrough)
     TempDir dir;
     const auto fifo = dir.file("varnix.dat");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    EXPECT_FALSE(readConfigFile(fifo)) << "read as a missing file, without waiting for a writer";
-    EXPECT_THROW(saveConfigFile(fifo, letteredRecord()), std::system_error);
+    EXPECT_THROW(readConfigFile(fifo), Failure) << "read as a missing file, without waiting for a writer";
+    EXPECT_THROW(saveConfigFile(fifo, letteredRecord()), Failure);
     EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
 
     dir.write("real/settings.dat", std::string(600, 'x'));
@@ -127,7 +126,7 @@ TEST(ConfigFile, AReadOnlyFileIsNotReplaced)
     TempDir dir;
     dir.write("varnix.dat", "old");
     std::filesystem::permissions(dir.file("varnix.dat"), std::filesystem::perms::owner_read);
-    EXPECT_THROW(saveConfigFile(dir.file("varnix.dat"), letteredRecord()), std::system_error)
+    EXPECT_THROW(saveConfigFile(dir.file("varnix.dat"), letteredRecord()), Failure)
         << "not replaced, even where the folder allows it";
     EXPECT_EQ(dir.read("varnix.dat"), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "no temporary file left";

@@ -1,15 +1,18 @@
-#include "launch/command_line.h"
-#include "launch/launch_rules.h"
-#include "launch/process_start.h"
-#include "launch/short_path.h"
+#include "core/command_line.h"
+#include "core/launch_rules.h"
+#include "system/process_start.h"
+#include "system/process_start_posix.h"
+#include "system/short_path.h"
 #include "support/temp_dir.h"
+
+#include "core/failure.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
-#include <system_error>
 #include <sstream>
+#include <system_error>
 #include <thread>
 
 #include <fcntl.h>
@@ -81,15 +84,21 @@ private:
     std::filesystem::path m_previous;
 };
 
-int errorOf(const std::string& line)
+// The system's reason a start failed, or nothing when it started.
+std::string errorOf(const std::string& line)
 {
     try {
         startCommandLine(line);
-    } catch (const std::system_error& failure) {
+    } catch (const Failure& failure) {
         EXPECT_NE(std::string(failure.what()).find("cannot run "), std::string::npos) << failure.what();
-        return failure.code().value();
+        return failure.reason();
     }
-    return 0;
+    return {};
+}
+
+std::string reason(int error)
+{
+    return std::generic_category().message(error);
 }
 
 }  // namespace
@@ -166,20 +175,20 @@ TEST_F(ProcessStart, AProgramThatCannotRunIsReportedByName)
     std::filesystem::permissions(dir.file("emu/script"), std::filesystem::perms::owner_all);
     std::filesystem::copy_file(RECORD_START_PROGRAM, dir.file("roms/snes9x"));
 
-    EXPECT_EQ(errorOf(dir.file("emu/missing") + " -f rom"), ENOENT);
-    EXPECT_EQ(errorOf(dir.file("emu/readme.txt") + " rom"), EACCES) << "not executable";
-    EXPECT_EQ(errorOf(dir.file("emu") + " rom"), EACCES) << "a directory";
-    EXPECT_EQ(errorOf(dir.file("emu/script") + " rom"), ENOEXEC) << "never handed to a shell";
+    EXPECT_EQ(errorOf(dir.file("emu/missing") + " -f rom"), reason(ENOENT));
+    EXPECT_EQ(errorOf(dir.file("emu/readme.txt") + " rom"), reason(EACCES)) << "not executable";
+    EXPECT_EQ(errorOf(dir.file("emu") + " rom"), reason(EACCES)) << "a directory";
+    EXPECT_EQ(errorOf(dir.file("emu/script") + " rom"), reason(ENOEXEC)) << "never handed to a shell";
     EXPECT_FALSE(std::filesystem::exists(dir.file("roms/pwned")));
 
     // A bare name is looked up along PATH, never in the current directory,
     // which is the ROM directory.
     const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
     setenv("PATH", (":/nonexistent:" + path).c_str(), 1);
-    EXPECT_EQ(errorOf("snes9x rom"), ENOENT);
+    EXPECT_EQ(errorOf("snes9x rom"), reason(ENOENT));
     setenv("PATH", path.c_str(), 1);
 
-    EXPECT_THROW(startCommandLine("     "), std::invalid_argument);
+    EXPECT_THROW(startCommandLine("     "), Failure);
     EXPECT_TRUE(records(0).empty()) << "nothing was started";
 }
 

@@ -1,6 +1,5 @@
-#include "support/form_fixture.h"
-#include "ui/dir_list_box.h"
-#include "ui/file_list_box.h"
+#include "qt/file_list_box.h"
+#include "support/qt_form_fixture.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -52,14 +51,14 @@ QString textOf(const QWidget* widget)
     return {};
 }
 
-using Form1Layout = FormTest;
+using Form1Layout = QtFormTest;
 
 }  // namespace
 
 TEST_F(Form1Layout, EveryControlHasItsKindPlaceTextAndFont)
 {
     createForm();
-    const QFont windowFont = form->font();
+    const QFont windowFont = view.font();
     for (const auto& expected : kLayout) {
         SCOPED_TRACE(expected.name);
         auto* widget = control<QWidget>(expected.name);
@@ -80,9 +79,9 @@ TEST_F(Form1Layout, EveryControlHasItsKindPlaceTextAndFont)
             EXPECT_TRUE(font.bold());
         }
     }
-    EXPECT_EQ(form->centralWidget()->size(), QSize(578, 443));
-    EXPECT_EQ(form->windowTitle(), "Varnix   v0.31");
-    EXPECT_EQ(form->minimumSize(), form->maximumSize()) << "the window has a fixed size";
+    EXPECT_EQ(view.centralWidget()->size(), QSize(578, 443));
+    EXPECT_EQ(view.windowTitle(), "Varnix   v0.31");
+    EXPECT_EQ(view.minimumSize(), view.maximumSize()) << "the window has a fixed size";
     EXPECT_EQ(control<QLabel>("Label1")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
     EXPECT_EQ(control<QLabel>("Label2")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);
 }
@@ -99,10 +98,10 @@ TEST_F(Form1Layout, ColoursLimitsPicturesAndPointer)
     EXPECT_EQ(control<QWidget>("fileRoms")->palette().color(QPalette::Base), QColor(192, 192, 255));
     EXPECT_EQ(control<QWidget>("Dir1")->palette().color(QPalette::Base), QColor(192, 192, 255));
 
-    EXPECT_EQ(box("Text1")->maxLength(), 30);
-    EXPECT_EQ(box("Text2")->maxLength(), 30);
-    EXPECT_EQ(box("Text3")->maxLength(), 30);
-    EXPECT_EQ(box("Text4")->maxLength(), 50);
+    EXPECT_EQ(control<QLineEdit>("Text1")->maxLength(), 30);
+    EXPECT_EQ(control<QLineEdit>("Text2")->maxLength(), 30);
+    EXPECT_EQ(control<QLineEdit>("Text3")->maxLength(), 30);
+    EXPECT_EQ(control<QLineEdit>("Text4")->maxLength(), 50);
 
     // Each picture control is exactly as large as its picture.
     for (const char* name : {"Image1", "Image2", "Image3", "Image4"}) {
@@ -113,7 +112,7 @@ TEST_F(Form1Layout, ColoursLimitsPicturesAndPointer)
     EXPECT_EQ(hand.pixmap().size(), QSize(32, 32));
     EXPECT_EQ(hand.hotSpot(), QPoint(13, 9));
     EXPECT_EQ(control<QWidget>("Label3")->cursor().shape(), Qt::ArrowCursor);
-    EXPECT_FALSE(form->windowIcon().isNull());
+    EXPECT_FALSE(view.windowIcon().isNull());
 }
 
 TEST_F(Form1Layout, FocusFollowsTheTabOrderAndControlsStackAbovePictures)
@@ -131,7 +130,7 @@ TEST_F(Form1Layout, FocusFollowsTheTabOrderAndControlsStackAbovePictures)
     EXPECT_EQ(order, expected);
 
     // optMAME covers the left edge of Image4, not the other way round.
-    const auto siblings = form->centralWidget()->children();
+    const auto siblings = view.centralWidget()->children();
     EXPECT_GT(siblings.indexOf(control<QWidget>("optMAME")), siblings.indexOf(control<QWidget>("Image4")));
     EXPECT_GT(siblings.indexOf(control<QWidget>("Text1")), siblings.indexOf(control<QWidget>("Label2")));
 }
@@ -141,7 +140,7 @@ TEST_F(Form1Layout, MenusCarryTheirAccessKeysAndSetupEntriesStartChecked)
     createForm();
     const QStringList menus{"&File", "Se&tup"};
     QStringList titles;
-    for (QAction* action : form->menuBar()->actions())
+    for (QAction* action : view.menuBar()->actions())
         titles << action->text();
     EXPECT_EQ(titles, menus);
 
@@ -155,7 +154,7 @@ TEST_F(Form1Layout, MenusCarryTheirAccessKeysAndSetupEntriesStartChecked)
         {"mnuNeoRage", "&NeoRage", true},     {"mnuMAME", "&MAME", true},
     };
     for (const auto& expected : entries) {
-        QAction* action = entry(expected.name);
+        QAction* action = control<QAction>(expected.name);
         ASSERT_NE(action, nullptr);
         EXPECT_EQ(action->text(), expected.caption);
         EXPECT_EQ(action->isChecked(), expected.checkable) << expected.name;
@@ -173,14 +172,13 @@ TEST_F(Form1Layout, AtCreationTheFileListShowsOnlyFucFilesOfTheStartDirectory)
     dir.write("start/.hidden.fuc", "");
     createForm();
     auto* files = control<varnix::FileListBox>("fileRoms");
-    EXPECT_TRUE(files->isVisibleTo(form.get()));
-    EXPECT_FALSE(control<QWidget>("Dir1")->isVisibleTo(form.get()));
-    EXPECT_EQ(files->pattern(), "*.fuc");
-    ASSERT_EQ(files->count(), 2);
+    EXPECT_TRUE(files->isVisibleTo(&view));
+    EXPECT_FALSE(control<QWidget>("Dir1")->isVisibleTo(&view));
+    ASSERT_EQ(files->model()->rowCount(), 2);
     EXPECT_EQ(files->model()->index(0, 0).data().toString(), "game.fuc");
     EXPECT_EQ(files->model()->index(1, 0).data().toString(), "GAME2.FUC");
     for (const char* name : {"optSnes", "optGenesis", "optNeoRage", "optMAME"}) {
-        EXPECT_TRUE(option(name)->isEnabled()) << name;
-        EXPECT_FALSE(option(name)->isChecked()) << name;
+        EXPECT_TRUE(control<QRadioButton>(name)->isEnabled()) << name;
+        EXPECT_FALSE(control<QRadioButton>(name)->isChecked()) << name;
     }
 }

@@ -1,5 +1,5 @@
-#include "launch/launch_rules.h"
-#include "launch/path_names.h"
+#include "core/launch_rules.h"
+#include "core/path_names.h"
 
 #include <gtest/gtest.h>
 

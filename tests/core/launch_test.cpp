@@ -1,12 +1,7 @@
-#include "config/config_record.h"
-#include "config/fixed_field.h"
+#include "core/config_record.h"
+#include "core/fixed_field.h"
 #include "support/form_fixture.h"
-#include "ui/click_label.h"
-#include "ui/dir_list_box.h"
-#include "ui/file_list_box.h"
 
-#include <QApplication>
-#include <QPushButton>
 
 using namespace varnix;
 
@@ -52,10 +47,9 @@ protected:
             record.set(field, text);
         dir.write("start/varnix.dat", std::string(record.bytes()));
         startForm();
-        files = control<FileListBox>("fileRoms");
     }
 
-    void choose(const char* optionName, const QString& parameters)
+    void choose(const char* optionName, const std::string& parameters)
     {
         option(optionName)->click();
         box(optionName == std::string("optSnes")      ? "Text1"
@@ -64,24 +58,14 @@ protected:
                                                       : "Text3")
             ->setText(parameters);
     }
-    void selectFile(const QString& name)
-    {
-        const auto matches = files->model()->match(files->model()->index(0, 0), Qt::DisplayRole, name, 1,
-                                                   Qt::MatchFixedString | Qt::MatchCaseSensitive);
-        ASSERT_EQ(matches.size(), 1) << name.toStdString();
-        files->setCurrentIndex(matches.first());
-    }
-    void play() { control<QPushButton>("Command1")->click(); }
 
     std::vector<std::string> lines() const
     {
         std::vector<std::string> result;
-        for (const auto& started : platform.starts)
+        for (const auto& started : system.starts)
             result.push_back(started.line);
         return result;
     }
-
-    FileListBox* files = nullptr;
 };
 
 }  // namespace
@@ -101,20 +85,20 @@ TEST_F(Launch, EachEmulatorStartsItsOwnLineInItsRomDirectory)
     choose("optNeoRage", "-n");
     play();
 
-    ASSERT_EQ(platform.starts.size(), 4u);
+    ASSERT_EQ(system.starts.size(), 4u);
     // Executables loaded from the file keep their padding, except NeoRage's.
-    EXPECT_EQ(platform.starts[0].line, padded("/emu/snes") + " -f  x \"Super Puzzle.smc\"");
-    EXPECT_EQ(platform.starts[0].currentDir, dir.file("r/snes"));
-    EXPECT_EQ(platform.starts[1].line, padded("/emu/gen") + " \"Blue Hedgehog.smd\" -g") << "the ROM comes first";
-    EXPECT_EQ(platform.starts[1].currentDir, dir.file("r/gen"));
-    EXPECT_EQ(platform.starts[2].line, padded("/emu/mame") + " -window sf2") << "up to the first dot, no short form";
-    EXPECT_EQ(platform.starts[2].currentDir, dir.file("r/mame"));
-    EXPECT_EQ(platform.starts[3].line, "/emu/neo neo -n")
+    EXPECT_EQ(system.starts[0].line, padded("/emu/snes") + " -f  x \"Super Puzzle.smc\"");
+    EXPECT_EQ(system.starts[0].currentDir, dir.file("r/snes"));
+    EXPECT_EQ(system.starts[1].line, padded("/emu/gen") + " \"Blue Hedgehog.smd\" -g") << "the ROM comes first";
+    EXPECT_EQ(system.starts[1].currentDir, dir.file("r/gen"));
+    EXPECT_EQ(system.starts[2].line, padded("/emu/mame") + " -window sf2") << "up to the first dot, no short form";
+    EXPECT_EQ(system.starts[2].currentDir, dir.file("r/mame"));
+    EXPECT_EQ(system.starts[3].line, "/emu/neo neo -n")
         << "with no game opened, the ROM directory's own name is the game";
-    EXPECT_EQ(platform.starts[3].currentDir, dir.file("r/neo"));
+    EXPECT_EQ(system.starts[3].currentDir, dir.file("r/neo"));
     EXPECT_EQ(form->workingPaths().NeoRageExe, "/emu/neo") << "the working copy stays trimmed";
-    EXPECT_EQ(platform.currentDirectory(), dir.file("r/neo")) << "the last ROM directory stays current";
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(system.currentDirectory(), dir.file("r/neo")) << "the last ROM directory stays current";
+    EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(Launch, EmptyPiecesKeepTheirPlaceAndStoredParametersKeepTheirBlanks)
@@ -136,36 +120,35 @@ TEST_F(Launch, EmptyPiecesKeepTheirPlaceAndStoredParametersKeepTheirBlanks)
                            padded("/emu/snes") + "  plain.smc",
                            padded("/emu/snes") + "  ",  // a vanished file leaves an empty ROM piece
                        }));
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(Launch, NeoRagePassesTheOpenedGameDirectory)
 {
     start();
-    form->show();
     choose("optNeoRage", "");
-    auto* games = control<DirListBox>("Dir1");
-    games->setPath(dir.file("r/neo/mslug"));
+    openDirectory("mslug");
     play();
     ASSERT_EQ(lines().size(), 1u);
     EXPECT_EQ(lines()[0], "/emu/neo mslug ");
-    EXPECT_EQ(platform.starts[0].currentDir, dir.file("r/neo")) << "the directory of all games, not the game's";
+    EXPECT_EQ(system.starts[0].currentDir, dir.file("r/neo")) << "the directory of all games, not the game's";
 }
 
 TEST_F(Launch, OddNamesReachTheEmulatorAsOneArgumentWithTheirOwnBytes)
 {
     start("r/odd", dir.file("r/odd"));
     option("optSnes")->click();
-    files->setCurrentIndex(files->model()->index(0, 0));  // shown as "?t?.smc"
+    view.selectedRow = 0;  // shown as "?t?.smc"
     play();
     option("optMAME")->click();
     selectFile("pac man.zip");
     play();
     selectFile("sf2 -cheat.zip");
     play();
-    form->show();
     option("optNeoRage")->click();
-    control<DirListBox>("Dir1")->setPath(dir.file("r/odd/Neo \"Geo\""));
+    openDirectory("r");
+    openDirectory("odd");
+    openDirectory("Neo \"Geo\"");
     play();
 
     EXPECT_EQ(lines(), (std::vector<std::string>{
@@ -183,11 +166,11 @@ TEST_F(Launch, ARelativeRomDirectoryMeansTheSameOneAfterAPlay)
     selectFile("plain.smc");
     play();
     option("optMAME")->click();
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(view.messages.empty());
     selectFile("pacman.zip");
     play();
-    ASSERT_EQ(platform.starts.size(), 2u);
-    EXPECT_EQ(std::filesystem::canonical(platform.starts[1].currentDir),
+    ASSERT_EQ(system.starts.size(), 2u);
+    EXPECT_EQ(std::filesystem::canonical(system.starts[1].currentDir),
               std::filesystem::canonical(dir.file("r/mame")));
     EXPECT_EQ(form->workingPaths().MameRomDir, padded("../r/mame")) << "the stored text stays as typed";
 }
@@ -196,7 +179,7 @@ TEST_F(Launch, NothingChosenOrNothingSelectedStartsNothing)
 {
     start();
     play();
-    EXPECT_TRUE(dialogs.messages.empty()) << "no emulator chosen: nothing at all";
+    EXPECT_TRUE(view.messages.empty()) << "no emulator chosen: nothing at all";
 
     option("optSnes")->click();
     play();
@@ -206,11 +189,11 @@ TEST_F(Launch, NothingChosenOrNothingSelectedStartsNothing)
     std::filesystem::remove_all(dir.file("r/empty"));
     play();  // the list still shows MAME's two files, none selected
 
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[0].text, "No file selected!");
-    EXPECT_EQ(dialogs.messages[1].text, "No file selected!");
-    EXPECT_TRUE(platform.starts.empty());
-    EXPECT_EQ(platform.currentDirectory(), dir.file("start")) << "no directory was changed";
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_EQ(view.messages[0], "No file selected!");
+    EXPECT_EQ(view.messages[1], "No file selected!");
+    EXPECT_TRUE(system.starts.empty());
+    EXPECT_EQ(system.currentDirectory(), dir.file("start")) << "no directory was changed";
 }
 
 TEST_F(Launch, RomDirectoryStepShortensTheWorkingCopyForGood)
@@ -220,7 +203,7 @@ TEST_F(Launch, RomDirectoryStepShortensTheWorkingCopyForGood)
     selectFile("plain.smc");
     play();
     EXPECT_EQ(form->workingPaths().SnesRomDir, dir.file("r/snes")) << "separator and padding gone";
-    EXPECT_EQ(platform.currentDirectory(), dir.file("r/snes"));
+    EXPECT_EQ(system.currentDirectory(), dir.file("r/snes"));
     entry("mnuConfig")->trigger();
     EXPECT_EQ(ConfigRecord::fromBytes(dir.read("program/varnix.dat")).get(Field::SnesRomDir),
               padded(dir.file("r/snes")));
@@ -231,24 +214,24 @@ TEST_F(Launch, AFailedStartIsReportedAndTheWindowStaysUsable)
     start();
     option("optSnes")->click();
     selectFile("plain.smc");
-    platform.startFails = true;
+    system.startFails = true;
     play();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith("SNES could not be started: cannot run /emu/snes"))
-        << dialogs.messages[0].text.toStdString();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_TRUE(view.messages[0].starts_with("SNES could not be started: cannot run /emu/snes"))
+        << view.messages[0];
 
     std::filesystem::remove_all(dir.file("r/snes"));
-    platform.startFails = false;
+    system.startFails = false;
     play();
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_TRUE(dialogs.messages[1].text.contains(QString::fromStdString(dir.file("r/snes"))))
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_TRUE(view.messages[1].find(dir.file("r/snes")) != std::string::npos)
         << "a ROM directory that cannot be entered is named";
-    EXPECT_TRUE(platform.starts.empty()) << "never started from the wrong directory";
+    EXPECT_TRUE(system.starts.empty()) << "never started from the wrong directory";
 
     option("optGenesis")->click();
     play();
     play();
-    EXPECT_EQ(platform.starts.size(), 2u) << "PLAY twice starts two emulators";
+    EXPECT_EQ(system.starts.size(), 2u) << "PLAY twice starts two emulators";
 }
 
 TEST_F(Launch, AnEmulatorWithoutAProgramIsNeverStarted)
@@ -259,24 +242,21 @@ TEST_F(Launch, AnEmulatorWithoutAProgramIsNeverStarted)
     entry("mnuMAME")->trigger();  // cancelled: MAME forgets its program but stays chosen
     ASSERT_TRUE(option("optMAME")->isChecked());
     play();
-    EXPECT_TRUE(platform.starts.empty()) << "its parameters or ROM would have become the program";
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "MAME is not set up. Please run Setup.");
+    EXPECT_TRUE(system.starts.empty()) << "its parameters or ROM would have become the program";
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0], "MAME is not set up. Please run Setup.");
 }
 
 TEST_F(Launch, TheHomePageLinkOpensTheAddressAndNothingElse)
 {
     start();
-    form->show();
-    const auto before = QApplication::topLevelWidgets().size();
-    control<ClickLabel>("Label4")->clicked();
-    EXPECT_EQ(desktop.opened, QStringList{"http://www.varnix.example/"});
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(QApplication::topLevelWidgets().size(), before) << "no window of the program's own";
+    form->Label4_Click();
+    EXPECT_EQ(view.opened, std::vector<std::string>{"http://www.varnix.example/"});
+    EXPECT_TRUE(view.messages.empty());
 
-    desktop.opens = false;
-    control<ClickLabel>("Label4")->clicked();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "The home page could not be opened: http://www.varnix.example/");
-    EXPECT_TRUE(form->isVisible());
+    view.openSucceeds = false;
+    form->Label4_Click();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0], "The home page could not be opened: http://www.varnix.example/");
+    EXPECT_FALSE(view.ended);
 }

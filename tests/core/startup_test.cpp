@@ -1,4 +1,4 @@
-#include "config/config_record.h"
+#include "core/config_record.h"
 #include "support/form_fixture.h"
 
 using namespace varnix;
@@ -22,7 +22,7 @@ protected:
         EXPECT_EQ(box(kBoxes[row])->text(), "Not Setup");
         EXPECT_FALSE(entry(kEntries[row])->isChecked());
     }
-    void expectSetUp(int row, const QString& parameters)
+    void expectSetUp(int row, const std::string& parameters)
     {
         SCOPED_TRACE(kOptions[row]);
         EXPECT_TRUE(option(kOptions[row])->isEnabled());
@@ -48,11 +48,11 @@ TEST_F(Startup, AFullFileSetsUpAllFourWithTheirParametersAndNoMessage)
     writeConfig(record);
     startForm();
 
-    EXPECT_TRUE(dialogs.messages.empty());
-    expectSetUp(0, "-fs" + QString(27, ' '));  // all 30 characters, blanks included
+    EXPECT_TRUE(view.messages.empty());
+    expectSetUp(0, "-fs" + std::string(27, ' '));  // all 30 characters, blanks included
     expectSetUp(1, "");                         // a blank field shows as empty
-    expectSetUp(2, QString(30, 'p'));
-    expectSetUp(3, "-window" + QString(43, ' '));
+    expectSetUp(2, std::string(30, 'p'));
+    expectSetUp(3, "-window" + std::string(43, ' '));
     EXPECT_EQ(form->workingPaths().MameExe, fitToWidth("/emu/mame", 50));
     EXPECT_EQ(form->workingPaths().SnesRomDir, std::string(50, ' '));
 }
@@ -67,7 +67,7 @@ TEST_F(Startup, OnlyTheExecutableFieldDecidesAndAZeroByteCounts)
     writeConfig(record);
     startForm();
 
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(view.messages.empty());
     expectNotSetup(0);
     expectSetUp(1, "");
     expectNotSetup(2);
@@ -78,7 +78,7 @@ TEST_F(Startup, AFileOfBlanksIsAllNotSetupWithoutAMessage)
 {
     writeConfig(ConfigRecord());
     startForm();
-    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(view.messages.empty());
     for (int row = 0; row < 4; ++row)
         expectNotSetup(row);
 }
@@ -87,9 +87,8 @@ TEST_F(Startup, AMissingFileIsReportedBeforeTheWindowShows)
 {
     dir.write("program/varnix.dat", std::string(540, 'x'));  // not where start-up looks
     startForm();
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "Configuration File Not Found - Starting new......");
-    EXPECT_FALSE(dialogs.messages[0].windowVisible);
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0], "Configuration File Not Found - Starting new......");
     for (int row = 0; row < 4; ++row)
         expectNotSetup(row);
     EXPECT_TRUE(form->workingPaths().SnesExe.empty());

@@ -1,11 +1,13 @@
 // What only Windows has: short names, drives, its command-line rules and its
 // process start. Runs on Windows, or under Wine.
-#include "launch/command_line.h"
-#include "launch/launch_rules.h"
-#include "launch/platform.h"
-#include "launch/process_start.h"
-#include "launch/short_path.h"
+#include "core/command_line.h"
+#include "core/launch_rules.h"
+#include "system/directories.h"
+#include "system/process_start.h"
+#include "system/short_path.h"
 #include "support/temp_dir.h"
+
+#include "core/failure.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +19,6 @@
 #include <cstdlib>
 #include <random>
 #include <stdexcept>
-#include <system_error>
 
 using namespace varnix;
 using Arguments = std::vector<std::string>;
@@ -48,10 +49,9 @@ std::string upper(std::string text)
 // Runs inside a directory of its own and goes back afterwards.
 class InWindowsDirectory : public ::testing::Test {
 protected:
-    InWindowsDirectory() : m_previous(platform.currentDirectory()) { platform.changeDirectory(dir.path()); }
-    ~InWindowsDirectory() override { platform.changeDirectory(m_previous); }
+    InWindowsDirectory() : m_previous(currentDirectory()) { changeDirectory(dir.path()); }
+    ~InWindowsDirectory() override { changeDirectory(m_previous); }
 
-    SystemPlatform platform;
     TempDir dir;
 
 private:
@@ -84,21 +84,20 @@ TEST_F(InWindowsDirectory, ShortNameOfALongNameHasNoBlanksAndNamesTheSameFile)
 
 TEST_F(InWindowsDirectory, TheDriveStepChangesTheDriveAndTheDirectory)
 {
-    platform.changeDirectory("C:\\windows   ");
+    changeDirectory("C:\\windows   ");
     EXPECT_EQ(_getdrive(), 3);
-    EXPECT_EQ(upper(platform.currentDirectory()), "C:\\WINDOWS");
+    EXPECT_EQ(upper(currentDirectory()), "C:\\WINDOWS");
 
-    platform.changeDirectory(dir.path());
-    const auto here = upper(platform.currentDirectory());
+    changeDirectory(dir.path());
+    const auto here = upper(currentDirectory());
     EXPECT_EQ(_getdrive(), here[0] - 'A' + 1) << "back on the temporary directory's drive";
-    EXPECT_THROW(platform.changeDirectory(dir.file("missing")), std::system_error);
-    EXPECT_EQ(upper(platform.currentDirectory()), here) << "a failed change changes nothing";
+    EXPECT_THROW(changeDirectory(dir.file("missing")), Failure);
+    EXPECT_EQ(upper(currentDirectory()), here) << "a failed change changes nothing";
 }
 
 TEST(Windows, ThePathSeparatorIsEitherSlash)
 {
-    SystemPlatform platform;
-    const auto program = platform.programDirectory();
+    const auto program = programDirectory();
     char module[MAX_PATH];
     const auto length = GetModuleFileNameA(nullptr, module, MAX_PATH);
     EXPECT_EQ(program, std::string(module, length).substr(0, program.size()));
@@ -150,7 +149,7 @@ TEST_F(InWindowsDirectory, ABareProgramNameIsLookedUpAlongPathOnly)
     char module[MAX_PATH];
     const auto length = GetModuleFileNameA(nullptr, module, MAX_PATH);
     ASSERT_TRUE(CopyFileA(std::string(module, length).c_str(), dir.file("helper.exe").c_str(), FALSE));
-    EXPECT_THROW(startCommandLine("helper --gtest_list_tests"), std::system_error)
+    EXPECT_THROW(startCommandLine("helper --gtest_list_tests"), Failure)
         << "never taken from the current folder, which is the ROM folder";
 
     const std::string path = std::getenv("PATH");
@@ -164,12 +163,12 @@ TEST(Windows, StartingAMissingProgramIsReportedByName)
     try {
         startCommandLine("C:\\no such dir\\emu.exe -f rom");
         FAIL() << "a missing program started";
-    } catch (const std::system_error& failure) {
+    } catch (const Failure& failure) {
         EXPECT_NE(std::string(failure.what()).find("cannot run C:\\no"), std::string::npos) << failure.what();
         EXPECT_TRUE(failure.code().value() == ERROR_FILE_NOT_FOUND || failure.code().value() == ERROR_PATH_NOT_FOUND)
             << failure.code().value();
     }
-    EXPECT_THROW(startCommandLine("    "), std::invalid_argument);
+    EXPECT_THROW(startCommandLine("    "), Failure);
 
     // A program that exists starts, and the call returns at once.
     char module[MAX_PATH];

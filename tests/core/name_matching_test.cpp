@@ -1,0 +1,32 @@
+#include "core/name_matching.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace varnix;
+
+TEST(NameMatching, WildcardsMatchWithoutRegardToCase)
+{
+    const struct {
+        const char* name;
+        const char* pattern;
+        bool matches;
+    } rows[] = {
+        {"a.smc", "*.smc", true},       {"B.SFC", "*.sfc", true},        {"x.smd2", "*.smd*", true},
+        {"x.smd.bak", "*.smd*", true},  {"f.zip", "*.smc", false},       {"game.zip.txt", "*.zip", false},
+        {"d.1", "*.?", true},           {"noext", "*.*", false},         {"abc", "a*b*c", true},
+        {"abxc", "a*c", true},          {"ab", "a*b*c", false},          {"", "*", true},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(matchesWildcard(row.name, row.pattern), row.matches) << row.name << " ~ " << row.pattern;
+    EXPECT_EQ(splitPatterns("*.smc; *.sfc;;*.1 "), (std::vector<std::string>{"*.smc", "*.sfc", "*.1"}));
+}
+
+TEST(NameMatching, NamesSortWithoutRegardToCaseAndDigitsByValue)
+{
+    std::vector<std::string> names{"game10.smc", "Game2.smc", "alpha.smc", "game2.smc", "BETA.smc", "game02.smc"};
+    std::sort(names.begin(), names.end(), nameLess);
+    EXPECT_EQ(names, (std::vector<std::string>{"alpha.smc", "BETA.smc", "Game2.smc", "game02.smc", "game2.smc",
+                                               "game10.smc"}));
+}

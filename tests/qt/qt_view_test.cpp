@@ -1,0 +1,117 @@
+#include "core/config_record.h"
+#include "core/fixed_field.h"
+#include "qt/click_label.h"
+#include "qt/file_list_box.h"
+#include "support/qt_form_fixture.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+using namespace varnix;
+
+namespace {
+
+// Stands in for the desktop's browser: records the addresses it is handed.
+class AddressCatcher final : public QObject {
+    Q_OBJECT
+public:
+    QStringList addresses;
+public slots:
+    void open(const QUrl& url) { addresses << url.toString(); }
+};
+
+// Types `text` key by key, as a keyboard with these characters would.
+void typeInto(QWidget* box, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
+}
+
+class QtViewTest : public QtFormTest {
+protected:
+    QtViewTest()
+    {
+        dir.write("r/snes/plain.smc", "");
+        dir.write("r/neo/mslug/m.p1", "");
+        ConfigRecord record;
+        record.set(Field::SnesExe, "/emu/snes");
+        record.set(Field::SnesRomDir, dir.file("r/snes"));
+        record.set(Field::SnesParams, "-s \xe9t\xe9");  // Latin-1 on a UTF-8 system
+        record.set(Field::NeoRageExe, "/emu/neo");
+        record.set(Field::NeoRageRomDir, dir.file("r/neo"));
+        dir.write("start/varnix.dat", std::string(record.bytes()));
+        createForm();
+        form->Form_Load();
+        view.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&view));
+    }
+    void clickAt(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center()); }
+};
+
+}  // namespace
+
+TEST_F(QtViewTest, EachControlReachesItsHandler)
+{
+    auto* files = control<FileListBox>("fileRoms");
+    clickAt(control<QRadioButton>("optSnes"));
+    ASSERT_EQ(files->model()->rowCount(), 1) << "the SNES ROMs are listed";
+    files->setCurrentIndex(files->model()->index(0, 0));
+    control<QPushButton>("Command1")->click();
+    ASSERT_EQ(system.starts.size(), 1u);
+    EXPECT_EQ(system.starts[0].line, fitToWidth("/emu/snes", 50) + " " + fitToWidth("-s \xe9t\xe9", 30) + " plain.smc")
+        << "the stored bytes, not their display form";
+
+    clickAt(control<ClickLabel>("Image3"));
+    EXPECT_TRUE(control<QRadioButton>("optNeoRage")->isChecked());
+    EXPECT_FALSE(control<QRadioButton>("optSnes")->isChecked());
+    auto* games = control<DirListBox>("Dir1");
+    ASSERT_TRUE(games->isVisible());
+    const auto mslug = games->model()->index(games->model()->rowCount() - 1, 0);
+    EXPECT_EQ(mslug.data().toString().trimmed(), "mslug");
+    const QPoint where = games->visualRect(mslug).center();
+    QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, where);
+    EXPECT_EQ(form->directoryListPath(), dir.file("r/neo")) << "a single click only highlights";
+    QTest::mouseDClick(games->viewport(), Qt::LeftButton, {}, where);
+    EXPECT_EQ(form->directoryListPath(), dir.file("r/neo/mslug"));
+
+    control<QAction>("mnuConfig")->trigger();
+    EXPECT_EQ(ConfigRecord::fromBytes(dir.read("program/varnix.dat")).get(Field::SnesParams),
+              fitToWidth("-s \xe9t\xe9", 30));
+
+    AddressCatcher browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), &browser, "open");
+    clickAt(control<ClickLabel>("Label4"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+    EXPECT_EQ(browser.addresses, QStringList{"http://www.varnix.example/"});
+
+    control<QAction>("mnuExit")->trigger();
+    EXPECT_FALSE(view.isVisible());
+}
+
+TEST_F(QtViewTest, TheViewShowsWhatForm1SetsAndBoxesCountBytes)
+{
+    EXPECT_FALSE(control<QAction>("mnuMAME")->isChecked());
+    EXPECT_EQ(control<QLineEdit>("Text4")->text(), "Not Setup");
+    EXPECT_FALSE(control<QLineEdit>("Text4")->isEnabled());
+    EXPECT_TRUE(control<QAction>("mnuSnes")->isChecked());
+
+    auto* text4 = control<QLineEdit>("Text4");
+    text4->setEnabled(true);
+    text4->clear();
+    typeInto(text4, QString(16, QChar(0xe9)));
+    EXPECT_EQ(text4->text(), QString(16, QChar(0xe9)));
+    text4->insert(QString(20, QChar(0xe9)));  // as a paste does
+    EXPECT_EQ(text4->text(), QString(25, QChar(0xe9))) << "50 bytes";
+    auto* text1 = control<QLineEdit>("Text1");
+    text1->clear();
+    typeInto(text1, QString(16, QChar(0xe9)));
+    EXPECT_EQ(text1->text(), QString(15, QChar(0xe9))) << "the 16th would need bytes 31 and 32";
+}
+
+#include "qt_view_test.moc"

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/command_line.h"
+#include "core/failure.h"
+#include "core/fixed_field.h"
+#include "core/system.h"
+#include "system/machine.h"
+
+#include <filesystem>
+#include <vector>
+
+// The real file system, with a program directory chosen by the test and a
+// current directory kept here, so tests never change the process's own.
+// Started command lines are recorded, never run.
+class FakeSystem final : public varnix::System {
+public:
+    struct Start {
+        std::string line;
+        std::string currentDir;
+    };
+    std::vector<Start> starts;
+    bool startFails = false;
+
+    FakeSystem(std::string programDir, std::string currentDir)
+        : m_programDir(std::move(programDir)), m_currentDir(std::move(currentDir))
+    {
+    }
+
+    std::string programDirectory() const override { return m_programDir; }
+    std::string currentDirectory() const override { return m_currentDir; }
+    void changeDirectory(const std::string& directory) override
+    {
+        const auto name = varnix::withoutTrailingBlanks(directory);
+        if (!std::filesystem::is_directory(name))
+            throw varnix::Failure("cannot change to " + name, "No such file or directory");
+        m_currentDir = name;
+    }
+    std::vector<std::string> listFiles(const std::string& directory) const override
+    {
+        return m_machine.listFiles(directory);
+    }
+    std::vector<std::string> listSubdirectories(const std::string& directory) const override
+    {
+        return m_machine.listSubdirectories(directory);
+    }
+    varnix::ConfigRecord readConfig(const std::string& path) const override { return m_machine.readConfig(path); }
+    void saveConfig(const std::string& path, const varnix::ConfigRecord& record) override
+    {
+        m_machine.saveConfig(path, record);
+    }
+    // The rule where names have no short form, against the kept directory.
+    std::string shortPath(const std::string& path) const override
+    {
+        std::error_code error;
+        if (path.empty() || !std::filesystem::exists(std::filesystem::path(m_currentDir) / path, error))
+            return {};
+        return varnix::asOneArgument(path);
+    }
+    void startCommandLine(const std::string& line) override
+    {
+        if (startFails)
+            throw varnix::Failure("cannot run " + line.substr(0, line.find(' ')), "No such file or directory");
+        starts.push_back({line, m_currentDir});
+    }
+
+private:
+    varnix::Machine m_machine;
+    std::string m_programDir;
+    std::string m_currentDir;
+};

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "core/emulator_table.h"
+#include "core/view.h"
+
+#include <array>
+#include <deque>
+
+// Keeps what Form1 shows, as a window would, records what it asks, and
+// answers input boxes and file dialogs from a script (then cancels).
+class FakeView final : public varnix::View {
+public:
+    struct Emulator {
+        bool optionEnabled = true, optionSelected = false, boxEnabled = true, setupChecked = true;
+        std::string text;
+    };
+    struct InputCall {
+        std::string prompt, caption, defaultText;
+    };
+    struct FileCall {
+        std::vector<std::string> filters;
+        int filterIndex;
+        std::string startPath;
+    };
+
+    std::array<Emulator, 4> emulators;
+    varnix::RomList shownList = varnix::RomList::Files;
+    std::shared_ptr<const std::vector<std::string>> files;
+    std::optional<std::size_t> selectedRow;
+    std::shared_ptr<const varnix::DirectoryRows> directories;
+
+    std::vector<std::string> messages;
+    std::vector<InputCall> inputCalls;
+    std::vector<FileCall> fileCalls;
+    std::deque<std::string> inputAnswers;
+    std::deque<std::optional<std::string>> fileAnswers;
+    std::vector<std::string> opened;
+    bool openSucceeds = true;
+    bool ended = false;
+
+    void setOptionEnabled(std::size_t i, bool enabled) override { emulators.at(i).optionEnabled = enabled; }
+    void setOptionSelected(std::size_t i, bool selected) override
+    {
+        if (selected) {
+            for (auto& emulator : emulators)
+                emulator.optionSelected = false;
+        }
+        emulators.at(i).optionSelected = selected;
+    }
+    void setParameterText(std::size_t i, const std::string& text) override { emulators.at(i).text = text; }
+    std::string parameterText(std::size_t i) const override { return emulators.at(i).text; }
+    void setParameterEnabled(std::size_t i, bool enabled) override { emulators.at(i).boxEnabled = enabled; }
+    void setSetupChecked(std::size_t i, bool checked) override { emulators.at(i).setupChecked = checked; }
+    void showRomList(varnix::RomList list) override { shownList = list; }
+    void showFiles(std::shared_ptr<const std::vector<std::string>> names) override
+    {
+        files = std::move(names);
+        selectedRow.reset();
+    }
+    std::optional<std::size_t> selectedFile() const override { return selectedRow; }
+    void showDirectories(std::shared_ptr<const varnix::DirectoryRows> rows) override { directories = std::move(rows); }
+
+    void messageBox(const std::string& text) override { messages.push_back(text); }
+    std::string inputBox(const std::string& prompt, const std::string& caption,
+                         const std::string& defaultText) override
+    {
+        inputCalls.push_back({prompt, caption, defaultText});
+        if (inputAnswers.empty())
+            return {};
+        auto answer = inputAnswers.front();
+        inputAnswers.pop_front();
+        return answer;
+    }
+    std::optional<std::string> openFile(const std::vector<std::string>& filters, int filterIndex,
+                                        const std::string& startPath) override
+    {
+        fileCalls.push_back({filters, filterIndex, startPath});
+        if (fileAnswers.empty())
+            return std::nullopt;
+        auto answer = fileAnswers.front();
+        fileAnswers.pop_front();
+        return answer;
+    }
+    bool openAddress(const std::string& address) override
+    {
+        opened.push_back(address);
+        return openSucceeds;
+    }
+    void endProgram() override { ended = true; }
+};
