@@ -1,6 +1,8 @@
 #include "core/config_record.h"
 #include "core/fixed_field.h"
 
+#include "system/encoding.h"
+
 #include <gtest/gtest.h>
 
 #ifdef _WIN32
@@ -31,6 +33,7 @@ TEST(FixedField, PadsCutsAndNeverSplitsACharacter)
 #ifdef _WIN32
     // Under an ANSI code page these two bytes are two characters, and the cut
     // falls between them.
+    useSystemEncoding();
     if (GetACP() != CP_UTF8) {
         EXPECT_EQ(fitToWidth("abc\xC3\xA9", 4), "abc\xC3");
         return;

@@ -1,5 +1,6 @@
 #include "core/config_record.h"
 #include "core/fixed_field.h"
+#include "core/path_names.h"
 #include "support/form_fixture.h"
 
 
@@ -24,10 +25,12 @@ protected:
         dir.write("r/mame/sf2.alt.zip", "");
         dir.write("r/mame/pacman.zip", "");
         dir.write("r/neo/mslug/mslug.p1", "");
-        dir.write("r/odd/pac man.zip", "");
-        dir.write("r/odd/sf2 -cheat.zip", "");
-        dir.write("r/odd/\xe9t\xe9.smc", "");  // Latin-1 on a UTF-8 system
-        dir.write("r/odd/Neo \"Geo\"/game.p1", "");
+        if (!kWindowsPaths) {  // Windows names hold no double quote
+            dir.write("r/odd/pac man.zip", "");
+            dir.write("r/odd/sf2 -cheat.zip", "");
+            dir.write("r/odd/\xe9t\xe9.smc", "");  // Latin-1 on a UTF-8 system
+            dir.write("r/odd/Neo \"Geo\"/game.p1", "");
+        }
         std::filesystem::create_directories(dir.file("r/empty"));
     }
 
@@ -136,6 +139,8 @@ TEST_F(Launch, NeoRagePassesTheOpenedGameDirectory)
 
 TEST_F(Launch, OddNamesReachTheEmulatorAsOneArgumentWithTheirOwnBytes)
 {
+    if (kWindowsPaths)
+        GTEST_SKIP() << "Windows names hold no double quote";
     start("r/odd", dir.file("r/odd"));
     option("optSnes")->click();
     view.selectedRow = 0;  // shown as "?t?.smc"

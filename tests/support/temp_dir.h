@@ -27,7 +27,7 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     std::string path() const { return m_path.string(); }
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
+    std::string file(const std::string& name) const { return (m_path / name).make_preferred().string(); }
 
     void write(const std::string& name, const std::string& bytes) const
     {

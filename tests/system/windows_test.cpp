@@ -2,9 +2,11 @@
 // process start. Runs on Windows, or under Wine.
 #include "core/command_line.h"
 #include "core/launch_rules.h"
+#include "core/path_names.h"
 #include "system/directories.h"
 #include "system/process_start.h"
 #include "system/short_path.h"
+#include "system/windows_error.h"
 #include "support/temp_dir.h"
 
 #include "core/failure.h"
@@ -165,8 +167,9 @@ TEST(Windows, StartingAMissingProgramIsReportedByName)
         FAIL() << "a missing program started";
     } catch (const Failure& failure) {
         EXPECT_NE(std::string(failure.what()).find("cannot run C:\\no"), std::string::npos) << failure.what();
-        EXPECT_TRUE(failure.code().value() == ERROR_FILE_NOT_FOUND || failure.code().value() == ERROR_PATH_NOT_FOUND)
-            << failure.code().value();
+        EXPECT_TRUE(failure.reason() == windowsErrorText(ERROR_FILE_NOT_FOUND) ||
+                    failure.reason() == windowsErrorText(ERROR_PATH_NOT_FOUND))
+            << failure.reason();
     }
     EXPECT_THROW(startCommandLine("    "), Failure);
 
