@@ -9,4 +9,9 @@ Failure errnoFailure(int error, const std::string& what)
     return Failure(what, std::generic_category().message(error));
 }
 
+void throwErrno(const std::string& what, int error)
+{
+    throw errnoFailure(error, what);
+}
+
 }  // namespace varnix

@@ -6,6 +6,9 @@
 
 namespace varnix {
 
+// What lies beyond the head is copied in pieces of this size, never read whole.
+inline constexpr std::size_t kCopyPiece = 64 * 1024;
+
 // The first `size` bytes of the regular file at `path`, fewer when it is
 // shorter. Throws Failure when it is missing, is no regular file
 // (a FIFO or a device is never opened for a blocking read) or cannot be read.

@@ -15,18 +15,6 @@
 namespace varnix {
 namespace {
 
-constexpr std::size_t kCopyPiece = 64 * 1024;
-
-[[noreturn]] void fail(const std::string& what, int error)
-{
-    throw errnoFailure(error, what);
-}
-
-}  // namespace
-
-
-namespace {
-
 struct Descriptor {
     int fd = -1;
     ~Descriptor()
@@ -47,11 +35,11 @@ std::string linkTarget(const std::string& path)
         std::vector<char> buffer(4096);
         const auto length = readlink(target.c_str(), buffer.data(), buffer.size());
         if (length < 0 || static_cast<std::size_t>(length) == buffer.size())
-            fail("cannot follow the link " + target, length < 0 ? errno : ENAMETOOLONG);
+            throwErrno("cannot follow the link " + target, length < 0 ? errno : ENAMETOOLONG);
         const std::string next(buffer.data(), static_cast<std::size_t>(length));
         target = resolvePath(parentDirectory(target), next);  // relative to the link's folder
     }
-    fail("cannot follow the links of " + path, ELOOP);
+    throwErrno("cannot follow the links of " + path, ELOOP);
 }
 
 // Opens the regular file at `path` for reading without ever blocking, or
@@ -81,7 +69,7 @@ void writeAll(int fd, std::string_view bytes, const std::string& path)
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            fail("cannot write " + path, errno);
+            throwErrno("cannot write " + path, errno);
         bytes.remove_prefix(static_cast<std::size_t>(n));
     }
 }
@@ -96,7 +84,7 @@ std::string readPiece(int fd, std::size_t size, off_t offset, const std::string&
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
-            fail("cannot read " + path, errno);
+            throwErrno("cannot read " + path, errno);
         if (n == 0)
             break;
         done += static_cast<std::size_t>(n);
@@ -123,7 +111,7 @@ struct TemporaryFile {
                 break;
         }
         if (file.fd < 0)
-            fail("cannot create a temporary file beside " + target, errno);
+            throwErrno("cannot create a temporary file beside " + target, errno);
     }
     ~TemporaryFile()
     {
@@ -138,7 +126,7 @@ std::string readFileStart(const std::string& path, std::size_t size)
 {
     Descriptor file{openRegular(path)};
     if (file.fd < 0)
-        fail("cannot read " + path, errno);
+        throwErrno("cannot read " + path, errno);
     return readPiece(file.fd, size, 0, path);
 }
 
@@ -148,14 +136,14 @@ void writeFileSafely(const std::string& path, std::string_view head)
     Descriptor old{openRegular(target)};
     struct stat info {};
     if (old.fd < 0 && errno != ENOENT)
-        fail(errno == EINVAL ? target + " is not a regular file" : "cannot read " + target, errno);
+        throwErrno(errno == EINVAL ? target + " is not a regular file" : "cannot read " + target, errno);
     if (old.fd >= 0 && (fstat(old.fd, &info) != 0 || (info.st_mode & 0222) == 0))
-        fail(target + " is read-only", EACCES);
+        throwErrno(target + " is read-only", EACCES);
 
     TemporaryFile temporary(target);
     // An existing file keeps its permissions.
     if (old.fd >= 0 && fchmod(temporary.file.fd, info.st_mode & 07777) != 0)
-        fail("cannot set the permissions of " + temporary.name, errno);
+        throwErrno("cannot set the permissions of " + temporary.name, errno);
     writeAll(temporary.file.fd, head, temporary.name);
     // What lies beyond the head is copied piece by piece, never read whole.
     for (auto offset = static_cast<off_t>(head.size()); old.fd >= 0;) {
@@ -166,12 +154,12 @@ void writeFileSafely(const std::string& path, std::string_view head)
         offset += static_cast<off_t>(piece.size());
     }
     if (fsync(temporary.file.fd) != 0)
-        fail("cannot write " + temporary.name, errno);
+        throwErrno("cannot write " + temporary.name, errno);
     const int fd = std::exchange(temporary.file.fd, -1);
     if (::close(fd) != 0)
-        fail("cannot write " + temporary.name, errno);
+        throwErrno("cannot write " + temporary.name, errno);
     if (rename(temporary.name.c_str(), target.c_str()) != 0)
-        fail("cannot replace " + target, errno);
+        throwErrno("cannot replace " + target, errno);
     temporary.keep = true;
 
     // Make the rename itself durable; a failure here loses nothing written.

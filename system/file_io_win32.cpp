@@ -14,18 +14,6 @@
 namespace varnix {
 namespace {
 
-constexpr std::size_t kCopyPiece = 64 * 1024;
-
-[[noreturn]] void fail(const std::string& what, int error)
-{
-    throw errnoFailure(error, what);
-}
-
-}  // namespace
-
-
-namespace {
-
 struct Handle {
     HANDLE handle = INVALID_HANDLE_VALUE;
     ~Handle() { close(); }
@@ -97,7 +85,7 @@ std::string readFileStart(const std::string& path, std::size_t size)
     if (!file.valid())
         failWindows("cannot read " + path);
     if (GetFileType(file.handle) != FILE_TYPE_DISK)
-        fail(path + " is not a regular file", EINVAL);
+        throwErrno(path + " is not a regular file", EINVAL);
     return readPiece(file.handle, size, path);
 }
 
@@ -111,9 +99,9 @@ void writeFileSafely(const std::string& path, std::string_view head)
     } else {
         BY_HANDLE_FILE_INFORMATION info{};
         if (GetFileType(old.handle) != FILE_TYPE_DISK || !GetFileInformationByHandle(old.handle, &info))
-            fail(path + " is not a regular file", EINVAL);
+            throwErrno(path + " is not a regular file", EINVAL);
         if (info.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
-            fail(path + " is read-only", EACCES);
+            throwErrno(path + " is read-only", EACCES);
         const DWORD attributes = GetFileAttributesA(path.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
             target = finalPath(old.handle, path);  // the link stays; its target is written
