@@ -1,11 +1,12 @@
 #include "core/common_dialog.h"
 
-#include "core/name_matching.h"
 #include "core/view.h"
+
+#include <algorithm>
 
 namespace varnix {
 
-std::vector<std::string> nameFiltersFor(const std::string& filter)
+std::vector<FileFilter> filterPairs(const std::string& filter)
 {
     std::vector<std::string> pieces;
     for (std::size_t from = 0; from < filter.size();) {
@@ -13,23 +14,15 @@ std::vector<std::string> nameFiltersFor(const std::string& filter)
         pieces.push_back(filter.substr(from, bar - from));
         from = bar + 1;
     }
-    std::vector<std::string> filters;
-    for (std::size_t i = 0; i + 1 < pieces.size(); i += 2) {
-        std::string patterns;
-        for (auto pattern : splitPatterns(pieces[i + 1])) {
-            if (pattern == "*.*")
-                pattern = "*";
-            patterns += (patterns.empty() ? "" : " ") + pattern;
-        }
-        // The description is shown as it stands; the patterns after it match.
-        filters.push_back(pieces[i] + " (" + patterns + ")");
-    }
+    std::vector<FileFilter> filters;
+    for (std::size_t i = 0; i + 1 < pieces.size(); i += 2)
+        filters.push_back({pieces[i], pieces[i + 1]});
     return filters;
 }
 
 void CommonDialog::showOpen(View& view)
 {
-    if (auto chosen = view.openFile(nameFiltersFor(Filter), FilterIndex, FileName))
+    if (auto chosen = view.openFile(filterPairs(Filter), FilterIndex, FileName))
         FileName = std::move(*chosen);
 }
 

@@ -20,9 +20,17 @@ public:
     void showOpen(View& view);
 };
 
-// The dialog's filters for a "description|pattern|..." text: each pair
-// becomes "description (patterns)". Patterns follow the Windows meaning, so
-// "*.*" lists every file, also one without a dot.
-std::vector<std::string> nameFiltersFor(const std::string& filter);
+// One entry of the dialog's file-type list: the description shown and the
+// ";"-separated patterns it matches, both as the pair gives them. Patterns
+// follow the Windows meaning, so "*.*" lists every file, also one without a dot.
+struct FileFilter {
+    std::string description;
+    std::string patterns;
+    bool operator==(const FileFilter&) const = default;
+};
+
+// The pairs of a "description|pattern|description|pattern|..." text; a
+// description without its pattern is dropped.
+std::vector<FileFilter> filterPairs(const std::string& filter);
 
 }  // namespace varnix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common_dialog.h"
 #include "core/directory_rows.h"
 #include "core/emulator_table.h"
 
@@ -42,11 +43,10 @@ public:
     // Modal: the edited text on OK, the empty text on Cancel.
     virtual std::string inputBox(const std::string& prompt, const std::string& caption,
                                  const std::string& defaultText) = 0;
-    // Modal: a file-open dialog offering `filters` ("description (patterns)")
-    // with the 1-based `filterIndex` preselected, starting at `startPath`;
+    // Modal: a file-open dialog offering `filters` with the 1-based `filterIndex` preselected, starting at `startPath`;
     // the chosen file's full path in the system's separators, or nothing on
     // Cancel.
-    virtual std::optional<std::string> openFile(const std::vector<std::string>& filters, int filterIndex,
+    virtual std::optional<std::string> openFile(const std::vector<FileFilter>& filters, int filterIndex,
                                                 const std::string& startPath) = 0;
     // Hands `address` to the desktop's handler; false when none took it.
     virtual bool openAddress(const std::string& address) = 0;

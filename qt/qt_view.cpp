@@ -3,6 +3,7 @@
 #include "core/emulator_table.h"
 #include "core/form1.h"
 #include "core/form1_layout.h"
+#include "core/name_matching.h"
 #include "qt/byte_limit.h"
 #include "qt/click_label.h"
 #include "qt/controls.h"
@@ -204,12 +205,18 @@ std::string QtView::inputBox(const std::string& prompt, const std::string& capti
     return toBytes(showInputBox(this, fromBytes(prompt), fromBytes(caption), fromBytes(defaultText)));
 }
 
-std::optional<std::string> QtView::openFile(const std::vector<std::string>& filters, int filterIndex,
+std::optional<std::string> QtView::openFile(const std::vector<FileFilter>& filters, int filterIndex,
                                             const std::string& startPath)
 {
     QStringList shown;
-    for (const auto& filter : filters)
-        shown << fromBytes(filter);
+    for (const auto& filter : filters) {
+        // "description (patterns)": Qt matches the patterns after the text.
+        QStringList patterns;
+        for (const auto& pattern : splitPatterns(filter.patterns))
+            patterns << (pattern == "*.*" ? QStringLiteral("*") : fromBytes(pattern));
+        shown << fromBytes(filter.description) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
+                     QLatin1Char(')');
+    }
     const auto chosen = showOpenFileDialog(this, shown, filterIndex, fromBytes(startPath));
     return chosen ? std::optional<std::string>(toBytes(*chosen)) : std::nullopt;
 }

@@ -44,7 +44,7 @@ public:
     void messageBox(const std::string& text) override;
     std::string inputBox(const std::string& prompt, const std::string& caption,
                          const std::string& defaultText) override;
-    std::optional<std::string> openFile(const std::vector<std::string>& filters, int filterIndex,
+    std::optional<std::string> openFile(const std::vector<FileFilter>& filters, int filterIndex,
                                         const std::string& startPath) override;
     bool openAddress(const std::string& address) override;
     void endProgram() override;

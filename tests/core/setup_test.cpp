@@ -35,7 +35,7 @@ TEST_F(Setup, AskTheExecutableThenTheRomDirectoryAndShowTheRoms)
     setUp("mnuGenesis", "/emu/gens", path("r/gen"));
 
     ASSERT_EQ(view.fileCalls.size(), 1u);
-    EXPECT_EQ(view.fileCalls[0].filters, (std::vector<std::string>{"All files (*.*) (*)", "Genesis EXE (*.exe) (*.exe)"}));
+    EXPECT_EQ(view.fileCalls[0].filters, (std::vector<varnix::FileFilter>{{"All files (*.*)", "*.*"}, {"Genesis EXE (*.exe)", "*.exe"}}));
     EXPECT_EQ(view.fileCalls[0].filterIndex, 2);
     ASSERT_EQ(view.inputCalls.size(), 1u);
     EXPECT_EQ(view.inputCalls[0].caption, "Rom Directory");

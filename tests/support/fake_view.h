@@ -18,7 +18,7 @@ public:
         std::string prompt, caption, defaultText;
     };
     struct FileCall {
-        std::vector<std::string> filters;
+        std::vector<varnix::FileFilter> filters;
         int filterIndex;
         std::string startPath;
     };
@@ -71,7 +71,7 @@ public:
         inputAnswers.pop_front();
         return answer;
     }
-    std::optional<std::string> openFile(const std::vector<std::string>& filters, int filterIndex,
+    std::optional<std::string> openFile(const std::vector<varnix::FileFilter>& filters, int filterIndex,
                                         const std::string& startPath) override
     {
         fileCalls.push_back({filters, filterIndex, startPath});
