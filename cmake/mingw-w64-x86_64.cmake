@@ -22,6 +22,5 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 set(CMAKE_CROSSCOMPILING_EMULATOR wine)
 
-# Only the Qt-free core can be built here; GoogleTest from Debian's sources.
-set(VARNIX_UI OFF CACHE BOOL "" FORCE)
+# GoogleTest from Debian's sources.
 set(VARNIX_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "" FORCE)

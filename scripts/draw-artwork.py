@@ -1,15 +1,19 @@
 #!/usr/bin/python3
-"""Draws Varnix's pictures into qt/artwork/.
+"""Draws Varnix's pictures into qt/artwork/, and converts them into the
+formats the Windows program's resources take (win32/artwork/).
 
 Run it again after changing a drawing; the pictures it writes are committed
-and compiled into the program. Needs Pillow (Debian: python3-pil) and the
+and compiled into the programs. Needs Pillow (Debian: python3-pil) and the
 DejaVu fonts (fonts-dejavu-core).
 """
+import struct
 from pathlib import Path
 
 from PIL import Image, ImageDraw, ImageFilter, ImageFont
 
 OUT = Path(__file__).resolve().parent.parent / "qt" / "artwork"
+WINDOWS_OUT = OUT.parent.parent / "win32" / "artwork"
+HAND_HOT_SPOT = (13, 9)
 FONTS = Path("/usr/share/fonts/truetype/dejavu")
 
 
@@ -94,7 +98,7 @@ def icon():
     paletted.save(OUT / "icon.png", transparency=255)
     flat_rgba = flat.convert("RGBA")
     flat_rgba.putalpha(alpha)
-    flat_rgba.save(OUT / "varnix.ico", sizes=[(32, 32)])
+    write_icon_file(WINDOWS_OUT / "varnix.ico", flat_rgba)
 
 
 def wordmark(name, size, text, face, ink, paper, mode="P"):
@@ -139,9 +143,47 @@ def hand():
     image.save(OUT / "hand.png", transparency=0, bits=2, optimize=True)
 
 
+def write_icon_file(path, image, hot_spot=None):
+    """An .ico, or a .cur when a hot spot is given, with one 32-bit DIB
+    image and its AND mask: the form every Windows version and Wine load."""
+    image = image.convert("RGBA")
+    width, height = image.size
+    xor = bytearray()
+    mask = bytearray()
+    mask_stride = (width + 31) // 32 * 4
+    for y in reversed(range(height)):  # DIB rows run bottom-up
+        bits = 0
+        row = bytearray()
+        for x in range(width):
+            r, g, b, a = image.getpixel((x, y))
+            xor += bytes((b, g, r, a))
+            bits = bits << 1 | (a == 0)
+            if x % 8 == 7:
+                row.append(bits)
+                bits = 0
+        mask += row.ljust(mask_stride, b"\0")
+    header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
+    data = header + xor + mask
+    kind, planes_or_x, bits_or_y = (2, *hot_spot) if hot_spot else (1, 1, 32)
+    directory = struct.pack("<HHH", 0, kind, 1)
+    entry = struct.pack("<BBBBHHII", width % 256, height % 256, 0, 0, planes_or_x, bits_or_y, len(data), 6 + 16)
+    path.write_bytes(directory + entry + data)
+
+
+def windows_resources():
+    """The pictures as BMPs (256 colours where the PNG has them) and the
+    pointer as a .cur, from the PNGs."""
+    for name in ("background", "snes", "genesis", "neogeo", "mame"):
+        picture = Image.open(OUT / f"{name}.png")
+        picture.convert("P" if picture.mode == "P" else "RGB").save(WINDOWS_OUT / f"{name}.bmp")
+    write_icon_file(WINDOWS_OUT / "hand.cur", Image.open(OUT / "hand.png").convert("RGBA"), HAND_HOT_SPOT)
+
+
 if __name__ == "__main__":
     OUT.mkdir(parents=True, exist_ok=True)
+    WINDOWS_OUT.mkdir(parents=True, exist_ok=True)
     background()
     icon()
     logos()
     hand()
+    windows_resources()

@@ -2,6 +2,8 @@
 // shows the arguments and the working directory it was started with; when
 // VARNIX_DEMO_LOG names a file it appends them to it as one JSON line
 // instead, and ends at once.
+#include "demo/demo_log.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -10,62 +12,21 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
-
-namespace {
-
-// A JSON string of `bytes`; bytes above 127 pass as they are.
-std::string jsonString(const std::string& bytes)
-{
-    std::string out = "\"";
-    for (const unsigned char c : bytes) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
-
-std::string currentDirectory()
-{
-    std::error_code error;
-    return std::filesystem::current_path(error).string();
-}
-
-int logAndExit(const char* logPath, int argc, char* argv[])
-{
-    std::string line = "{\"argv\": [";
-    for (int i = 0; i < argc; ++i)
-        line += (i ? ", " : "") + jsonString(argv[i]);
-    line += "], \"cwd\": " + jsonString(currentDirectory()) + "}\n";
-    // Appended in one write of the whole line, so the lines of emulators
-    // started together never interleave.
-    std::FILE* log = std::fopen(logPath, "ab");
-    if (!log)
-        return 1;
-    std::setvbuf(log, nullptr, _IOFBF, line.size());
-    const bool written = std::fwrite(line.data(), 1, line.size(), log) == line.size();
-    return std::fclose(log) == 0 && written ? 0 : 1;
-}
-
-}  // namespace
+#include <vector>
 
 int main(int argc, char* argv[])
 {
     const char* logPath = std::getenv("VARNIX_DEMO_LOG");
-    if (logPath && *logPath)
-        return logAndExit(logPath, argc, argv);
+    if (logPath && *logPath) {
+        std::error_code error;
+        const auto line = varnix::demo::logLine(std::vector<std::string>(argv, argv + argc),
+                                                std::filesystem::current_path(error).string());
+        return varnix::demo::appendLine(logPath, line) ? 0 : 1;
+    }
 
     QApplication application(argc, argv);
     QWidget window;

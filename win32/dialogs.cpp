@@ -1,0 +1,102 @@
+#include "win32/dialogs.h"
+
+#include "win32/resource_ids.h"
+
+#include <cderr.h>
+#include <commdlg.h>
+
+namespace varnix {
+namespace {
+
+struct InputBoxTexts {
+    const std::string* prompt;
+    const std::string* caption;
+    const std::string* defaultText;
+    std::string answer;
+};
+
+std::string windowText(HWND window)
+{
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+INT_PTR CALLBACK inputBoxProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG: {
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+        const auto& texts = *reinterpret_cast<const InputBoxTexts*>(lParam);
+        SetWindowTextA(dialog, texts.caption->c_str());
+        SetDlgItemTextA(dialog, IDC_INPUT_PROMPT, texts.prompt->c_str());
+        HWND field = GetDlgItem(dialog, IDC_INPUT_TEXT);
+        SetWindowTextA(field, texts.defaultText->c_str());
+        SendMessageA(field, EM_SETSEL, 0, -1);
+        SetFocus(field);
+        return FALSE;  // the focus is set
+    }
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            auto& texts = *reinterpret_cast<InputBoxTexts*>(GetWindowLongPtrA(dialog, DWLP_USER));
+            if (LOWORD(wParam) == IDOK)
+                texts.answer = windowText(GetDlgItem(dialog, IDC_INPUT_TEXT));
+            EndDialog(dialog, LOWORD(wParam));
+            return TRUE;
+        }
+        break;
+    }
+    return FALSE;
+}
+
+std::optional<std::string> openFileDialog(HWND owner, const std::string& filter, int filterIndex,
+                                          const std::string& startPath)
+{
+    std::string file(32768, '\0');
+    if (startPath.size() < file.size())
+        file.replace(0, startPath.size(), startPath);
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = owner;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = static_cast<DWORD>(filterIndex);
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    // The current directory is the window's to change, never the dialog's.
+    dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameA(&dialog))
+        return std::nullopt;
+    return std::string(file.c_str());
+}
+
+}  // namespace
+
+std::string showInputBox(HINSTANCE instance, HWND owner, const std::string& prompt, const std::string& caption,
+                         const std::string& defaultText)
+{
+    InputBoxTexts texts{&prompt, &caption, &defaultText, {}};
+    const auto result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_INPUT_BOX), owner, inputBoxProcedure,
+                                        reinterpret_cast<LPARAM>(&texts));
+    return result == IDOK ? texts.answer : std::string();
+}
+
+std::optional<std::string> showOpenFileDialog(HWND owner, const std::vector<FileFilter>& filters, int filterIndex,
+                                              const std::string& startPath)
+{
+    std::string filter;  // "description\0patterns\0...", ended by one more "\0"
+    for (const auto& pair : filters) {
+        filter += pair.description;
+        filter += '\0';
+        filter += pair.patterns;
+        filter += '\0';
+    }
+    if (auto chosen = openFileDialog(owner, filter, filterIndex, startPath))
+        return chosen;
+    // A start path the dialog cannot take (one that no longer exists, or
+    // one with blanks at its end) fails it at once: start without it.
+    if (!startPath.empty() && CommDlgExtendedError() == FNERR_INVALIDFILENAME)
+        return openFileDialog(owner, filter, filterIndex, {});
+    return std::nullopt;
+}
+
+}  // namespace varnix

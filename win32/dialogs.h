@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/common_dialog.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace varnix {
+
+// The window's own modal input box: caption, prompt, a one-line field that
+// starts with `defaultText`, OK and Cancel. The text on OK, the empty text
+// on Cancel.
+std::string showInputBox(HINSTANCE instance, HWND owner, const std::string& prompt, const std::string& caption,
+                         const std::string& defaultText);
+
+// The system's Open dialog with `filters`, the 1-based `filterIndex`
+// preselected, starting at `startPath`; the chosen file's full path, or
+// nothing on Cancel. The current directory stays as it was.
+std::optional<std::string> showOpenFileDialog(HWND owner, const std::vector<FileFilter>& filters, int filterIndex,
+                                              const std::string& startPath);
+
+}  // namespace varnix

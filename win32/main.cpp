@@ -1,0 +1,22 @@
+// Varnix for Windows: the window over the same behaviour as on Linux.
+#include "core/form1.h"
+#include "system/encoding.h"
+#include "system/machine.h"
+#include "win32/win32_view.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    varnix::useSystemEncoding();
+    varnix::Machine machine;
+    varnix::Win32View view(instance);
+    varnix::Form1 form(view, machine);
+    view.attach(form);
+    form.Form_Load();  // its message, if any, comes before the window
+    view.showCentred(showCommand);
+    return view.run();
+}

@@ -1,0 +1,482 @@
+#include "win32/win32_view.h"
+
+#include "core/emulator_table.h"
+#include "core/form1.h"
+#include "core/form1_layout.h"
+#include "win32/controls.h"
+#include "win32/dialogs.h"
+#include "win32/resource_ids.h"
+
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace varnix {
+namespace {
+
+constexpr char kWindowClass[] = "Varnix";
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr int kDirectoryIndentPixels = 12;
+
+std::size_t layoutIndex(std::string_view name)
+{
+    for (std::size_t i = 0; i < kControls.size(); ++i)
+        if (kControls[i].name == name)
+            return i;
+    return kControls.size();
+}
+
+std::string windowText(HWND window)
+{
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
+{
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VARNIX));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(IDI_VARNIX), IMAGE_ICON,
+                                                        GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = kWindowClass;
+    RegisterClassExA(&windowClass);
+}
+
+// Fills a list box with `count` texts in one go: redraw off, storage made
+// for all of them first.
+template <class TextAt>
+void fillList(HWND list, std::size_t count, TextAt textAt)
+{
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    std::size_t bytes = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        bytes += textAt(i).size() + 1;
+    SendMessageA(list, LB_INITSTORAGE, count, static_cast<LPARAM>(bytes));
+    for (std::size_t i = 0; i < count; ++i)
+        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(textAt(i).c_str()));
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+}
+
+}  // namespace
+
+Win32View::Win32View(HINSTANCE instance) : m_instance(instance)
+{
+    static const bool registered = (registerWindowClass(instance, windowProcedure), true);
+    (void)registered;
+    const auto caption = std::string(kWindowCaption);
+    CreateWindowExA(0, kWindowClass, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, createMenuBar(), instance, this);
+}
+
+Win32View::~Win32View()
+{
+    if (IsWindow(m_window)) {
+        SetWindowLongPtrA(m_window, GWLP_USERDATA, 0);  // its last messages find no view
+        DestroyWindow(m_window);
+    }
+}
+
+void Win32View::attach(Form1& form)
+{
+    m_form = &form;
+}
+
+void Win32View::showCentred(int showCommand)
+{
+    RECT frame{0, 0, scaledPixels(kClientWidthTwips / kTwipsPerPixel, m_dpi),
+               scaledPixels(kClientHeightTwips / kTwipsPerPixel, m_dpi)};
+    const LONG clientWidth = frame.right;
+    const LONG clientHeight = frame.bottom;
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, m_dpi);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    const auto place = [&](LONG width, LONG height) {
+        SetWindowPos(m_window, nullptr, work.left + (work.right - work.left - width) / 2,
+                     work.top + (work.bottom - work.top - height) / 2, width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    LONG width = frame.right - frame.left;
+    LONG height = frame.bottom - frame.top;
+    place(width, height);
+    // A menu bar that is taller than the system says (a large font) would
+    // take its height from the client area: correct by what is missing.
+    RECT client;
+    GetClientRect(m_window, &client);
+    if (client.right != clientWidth || client.bottom != clientHeight)
+        place(width + clientWidth - client.right, height + clientHeight - client.bottom);
+    ShowWindow(m_window, showCommand);
+    UpdateWindow(m_window);
+    SetFocus(fileRoms);
+}
+
+int Win32View::run()
+{
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        // Tab, the arrow keys and the access keys as in a dialog.
+        if (IsDialogMessageA(m_window, &message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}
+
+HWND Win32View::control(std::string_view name) const
+{
+    const auto index = layoutIndex(name);
+    return index < m_controls.size() ? m_controls[index] : nullptr;
+}
+
+// ---- what Form1 sets ----
+
+void Win32View::setOptionEnabled(std::size_t emulator, bool enabled)
+{
+    EnableWindow(m_emulators.at(emulator).option, enabled);
+}
+
+void Win32View::setOptionSelected(std::size_t emulator, bool selected)
+{
+    // One group: the check moves, and no click is reported for it.
+    for (std::size_t i = 0; i < m_emulators.size(); ++i)
+        if (i == emulator || selected)
+            Button_SetCheck(m_emulators[i].option, i == emulator && selected ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void Win32View::setParameterText(std::size_t emulator, const std::string& text)
+{
+    auto& controls = m_emulators.at(emulator);
+    controls.shownBytes = text;
+    SetWindowTextA(controls.box, text.c_str());  // clears the box's "changed" mark
+}
+
+std::string Win32View::parameterText(std::size_t emulator) const
+{
+    // A box the user left as it was gives back the bytes it was given, also
+    // those the code page cannot show.
+    const auto& controls = m_emulators.at(emulator);
+    return Edit_GetModify(controls.box) ? windowText(controls.box) : controls.shownBytes;
+}
+
+void Win32View::setParameterEnabled(std::size_t emulator, bool enabled)
+{
+    EnableWindow(m_emulators.at(emulator).box, enabled);
+}
+
+void Win32View::setSetupChecked(std::size_t emulator, bool checked)
+{
+    CheckMenuItem(GetMenu(m_window), static_cast<UINT>(kFirstSetupEntryId + emulator),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void Win32View::showRomList(RomList list)
+{
+    ShowWindow(fileRoms, list == RomList::Files ? SW_SHOW : SW_HIDE);
+    ShowWindow(Dir1, list == RomList::Directories ? SW_SHOW : SW_HIDE);
+}
+
+void Win32View::showFiles(std::shared_ptr<const std::vector<std::string>> names)
+{
+    fillList(fileRoms, names->size(), [&](std::size_t i) -> const std::string& { return (*names)[i]; });
+}
+
+std::optional<std::size_t> Win32View::selectedFile() const
+{
+    const auto row = ListBox_GetCurSel(fileRoms);
+    return row == LB_ERR ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(row));
+}
+
+void Win32View::showDirectories(std::shared_ptr<const DirectoryRows> rows)
+{
+    m_directories = std::move(rows);
+    fillList(Dir1, m_directories->count(), [&](std::size_t i) -> const std::string& { return m_directories->nameAt(i); });
+}
+
+void Win32View::messageBox(const std::string& text)
+{
+    MessageBoxA(m_window, text.c_str(), "Varnix", MB_OK);
+}
+
+std::string Win32View::inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText)
+{
+    return showInputBox(m_instance, m_window, prompt, caption, defaultText);
+}
+
+std::optional<std::string> Win32View::openFile(const std::vector<FileFilter>& filters, int filterIndex,
+                                               const std::string& startPath)
+{
+    return showOpenFileDialog(m_window, filters, filterIndex, startPath);
+}
+
+bool Win32View::openAddress(const std::string& address)
+{
+    const auto result = ShellExecuteA(m_window, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+void Win32View::endProgram()
+{
+    DestroyWindow(m_window);
+}
+
+// ---- the window and its messages ----
+
+LRESULT CALLBACK Win32View::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* view = static_cast<Win32View*>(reinterpret_cast<LPCREATESTRUCTA>(lParam)->lpCreateParams);
+        view->m_window = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
+    }
+    if (!GetWindowLongPtrA(window, GWLP_USERDATA))
+        return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+        HANDLE_MSG(window, WM_CREATE, onCreate);
+        HANDLE_MSG(window, WM_COMMAND, onCommand);
+        HANDLE_MSG(window, WM_CTLCOLORSTATIC, onCtlColor);
+        HANDLE_MSG(window, WM_CTLCOLORBTN, onCtlColor);
+        HANDLE_MSG(window, WM_CTLCOLORLISTBOX, onCtlColor);
+        HANDLE_MSG(window, WM_ERASEBKGND, onEraseBkgnd);
+        HANDLE_MSG(window, WM_DRAWITEM, onDrawItem);
+        HANDLE_MSG(window, WM_SETCURSOR, onSetCursor);
+        HANDLE_MSG(window, WM_DESTROY, onDestroy);
+    case WM_DPICHANGED:
+        onDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+Win32View& Win32View::self(HWND window)
+{
+    return *reinterpret_cast<Win32View*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+BOOL Win32View::onCreate(HWND window, LPCREATESTRUCT)
+{
+    auto& view = self(window);
+    view.m_dpi = GetDpiForWindow(window);
+    view.m_background.reset(static_cast<HBITMAP>(
+        LoadImageA(view.m_instance, "BACKGROUND", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    view.m_hand = LoadCursorA(view.m_instance, "HAND");
+    view.m_brushes.emplace_back(0x000000, GdiObject<HBRUSH>(CreateSolidBrush(colourRef(0x000000))));
+    for (const auto& spec : kControls) {
+        if (spec.background && !view.brushFor(*spec.background))
+            view.m_brushes.emplace_back(*spec.background, GdiObject<HBRUSH>(CreateSolidBrush(colourRef(*spec.background))));
+        if (!spec.picture.empty())
+            view.m_pictures.emplace_back(std::string(spec.picture),
+                                         GdiObject<HBITMAP>(static_cast<HBITMAP>(LoadImageA(
+                                             view.m_instance, std::string(spec.picture).c_str(), IMAGE_BITMAP, 0, 0,
+                                             LR_CREATEDIBSECTION))));
+    }
+    view.createControls();
+    view.placeControls();
+    return TRUE;
+}
+
+void Win32View::createControls()
+{
+    m_controls.assign(kControls.size(), nullptr);
+    bool firstOption = true;
+    for (const auto index : creationOrder()) {
+        const bool isOption = kControls[index].kind == ControlKind::OptionButton;
+        m_controls[index] = createControl(index, m_window, m_instance, isOption && firstOption);
+        firstOption = firstOption && !isOption;
+    }
+    for (std::size_t i = 0; i < kEmulators.size(); ++i) {
+        m_emulators[i].option = control(kEmulators[i].optionButton);
+        m_emulators[i].picture = control(kEmulators[i].picture);
+        m_emulators[i].box = control(kEmulators[i].parameterBox);
+    }
+    fileRoms = control("fileRoms");
+    Dir1 = control("Dir1");
+}
+
+void Win32View::placeControls()
+{
+    m_fonts.resize(kControls.size());
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const RECT rect = controlRect(kControls[i], m_dpi);
+        SetWindowPos(m_controls[i], nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        auto font = createControlFont(kControls[i], m_dpi);
+        SetWindowFont(m_controls[i], font.get(), TRUE);
+        m_fonts[i] = std::move(font);  // the one the control had goes now
+    }
+    // The directory list draws its rows itself, one line of its font high.
+    HDC dc = GetDC(Dir1);
+    const auto previous = SelectObject(dc, GetWindowFont(Dir1));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, previous);
+    ReleaseDC(Dir1, dc);
+    ListBox_SetItemHeight(Dir1, 0, metrics.tmHeight + scaledPixels(2, m_dpi));
+}
+
+void Win32View::onCommand(HWND window, int id, HWND control, UINT code)
+{
+    auto& view = self(window);
+    if (!view.m_form)
+        return;
+    if (control) {
+        view.reportCommand(control, code);
+    } else if (id == kSaveConfigId) {
+        view.m_form->mnuConfig_Click();
+    } else if (id == kExitId) {
+        view.m_form->mnuExit_Click();
+    } else if (id >= kFirstSetupEntryId && id < kFirstSetupEntryId + static_cast<int>(kEmulators.size())) {
+        view.m_form->setupEntryClicked(static_cast<std::size_t>(id - kFirstSetupEntryId));
+    }
+}
+
+void Win32View::reportCommand(HWND control, UINT code)
+{
+    Form1& form = *m_form;
+    for (std::size_t i = 0; i < m_emulators.size(); ++i) {
+        if (control == m_emulators[i].option && code == BN_CLICKED)
+            return form.optionClicked(i);
+        if (control == m_emulators[i].picture && code == STN_CLICKED)
+            return form.pictureClicked(i);
+    }
+    if (control == this->control("Command1") && code == BN_CLICKED)
+        form.Command1_Click();
+    else if (control == this->control("Label4") && code == STN_CLICKED)
+        form.Label4_Click();
+    else if (control == Dir1 && code == LBN_DBLCLK && ListBox_GetCurSel(Dir1) != LB_ERR)
+        form.Dir1_DblClick(static_cast<std::size_t>(ListBox_GetCurSel(Dir1)));
+}
+
+HBRUSH Win32View::onCtlColor(HWND window, HDC dc, HWND control, int type)
+{
+    const auto& view = self(window);
+    const ControlSpec* spec = view.specOf(control);
+    if (!spec || !spec->background)  // the system's colours
+        return reinterpret_cast<HBRUSH>(DefWindowProcA(window, WM_CTLCOLORMSGBOX + type,
+                                                       reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+    SetTextColor(dc, colourRef(spec->foreground.value_or(0)));
+    SetBkColor(dc, colourRef(*spec->background));
+    return view.brushFor(*spec->background);
+}
+
+BOOL Win32View::onEraseBkgnd(HWND window, HDC dc)
+{
+    const auto& view = self(window);
+    RECT client;
+    GetClientRect(window, &client);
+    FillRect(dc, &client, view.brushFor(0x000000));
+    BITMAP picture{};
+    if (!view.m_background || !GetObjectA(view.m_background.get(), sizeof picture, &picture))
+        return TRUE;
+    // At its natural size, scaled for the monitor; the part beyond the
+    // client area is cut off.
+    HDC memory = CreateCompatibleDC(dc);
+    const auto previous = SelectObject(memory, view.m_background.get());
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, 0, 0, scaledPixels(picture.bmWidth, view.m_dpi), scaledPixels(picture.bmHeight, view.m_dpi), memory,
+               0, 0, picture.bmWidth, picture.bmHeight, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    return TRUE;
+}
+
+void Win32View::onDrawItem(HWND window, const DRAWITEMSTRUCT* item)
+{
+    const auto& view = self(window);
+    if (item->hwndItem == view.Dir1)
+        view.drawDirectoryRow(*item);
+    else if (const ControlSpec* spec = view.specOf(item->hwndItem); spec && spec->kind == ControlKind::Picture)
+        view.drawPicture(*item, *spec);
+}
+
+void Win32View::drawPicture(const DRAWITEMSTRUCT& item, const ControlSpec& spec) const
+{
+    FillRect(item.hDC, &item.rcItem, brushFor(0x000000));
+    const auto found = std::find_if(m_pictures.begin(), m_pictures.end(),
+                                    [&](const auto& picture) { return picture.first == spec.picture; });
+    BITMAP picture{};
+    if (found == m_pictures.end() || !found->second || !GetObjectA(found->second.get(), sizeof picture, &picture))
+        return;
+    HDC memory = CreateCompatibleDC(item.hDC);
+    const auto previous = SelectObject(memory, found->second.get());
+    SetStretchBltMode(item.hDC, COLORONCOLOR);
+    StretchBlt(item.hDC, item.rcItem.left, item.rcItem.top, scaledPixels(picture.bmWidth, m_dpi),
+               scaledPixels(picture.bmHeight, m_dpi), memory, 0, 0, picture.bmWidth, picture.bmHeight, SRCCOPY);
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+}
+
+void Win32View::drawDirectoryRow(const DRAWITEMSTRUCT& item) const
+{
+    const ControlSpec& spec = *specOf(Dir1);
+    const bool isRow = m_directories && item.itemID < m_directories->count();
+    const bool selected = isRow && (item.itemState & ODS_SELECTED);
+    FillRect(item.hDC, &item.rcItem,
+             selected ? GetSysColorBrush(COLOR_HIGHLIGHT) : brushFor(spec.background.value_or(0xFFFFFF)));
+    if (isRow) {
+        SetBkMode(item.hDC, TRANSPARENT);
+        SetTextColor(item.hDC, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : colourRef(spec.foreground.value_or(0)));
+        RECT text = item.rcItem;
+        text.left += scaledPixels(2 + kDirectoryIndentPixels * static_cast<int>(m_directories->depthOf(item.itemID)),
+                                  m_dpi);
+        const auto& name = m_directories->nameAt(item.itemID);
+        DrawTextA(item.hDC, name.c_str(), static_cast<int>(name.size()), &text,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+    if (item.itemState & ODS_FOCUS)
+        DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+BOOL Win32View::onSetCursor(HWND window, HWND under, UINT hitTest, UINT mouseMessage)
+{
+    const auto& view = self(window);
+    const ControlSpec* spec = view.specOf(under);
+    if (spec && spec->pointingHand && view.m_hand) {
+        SetCursor(view.m_hand);
+        return TRUE;
+    }
+    return static_cast<BOOL>(DefWindowProcA(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+                                            MAKELPARAM(hitTest, mouseMessage)));
+}
+
+void Win32View::onDestroy(HWND)
+{
+    PostQuitMessage(0);
+}
+
+void Win32View::onDpiChanged(HWND window, UINT dpi, const RECT& suggested)
+{
+    auto& view = self(window);
+    view.m_dpi = dpi;
+    view.placeControls();
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+HBRUSH Win32View::brushFor(Rgb colour) const
+{
+    for (const auto& [rgb, brush] : m_brushes)
+        if (rgb == colour)
+            return brush.get();
+    return nullptr;
+}
+
+const ControlSpec* Win32View::specOf(HWND control) const
+{
+    const auto found = std::find(m_controls.begin(), m_controls.end(), control);
+    return found == m_controls.end() || !control ? nullptr : &kControls[static_cast<std::size_t>(found - m_controls.begin())];
+}
+
+}  // namespace varnix

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "core/form1_layout.h"
+#include "core/view.h"
+#include "win32/gdi_object.h"
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace varnix {
+
+class Form1;
+
+// The program's window over Win32 controls: it shows what Form1 sets and
+// hands every act of the user to Form1. Its state hangs on the window.
+class Win32View final : public View {
+public:
+    // Creates the window, hidden, with all its controls.
+    explicit Win32View(HINSTANCE instance);
+    ~Win32View() override;
+    Win32View(const Win32View&) = delete;
+    Win32View& operator=(const Win32View&) = delete;
+
+    // Hands the controls' acts to the handlers of `form`.
+    void attach(Form1& form);
+    // Shows the window in the centre of its monitor's work area.
+    void showCentred(int showCommand);
+    // Runs the window until it is closed; the program's exit code.
+    int run();
+
+    HWND window() const { return m_window; }
+    HWND control(std::string_view name) const;
+
+    void setOptionEnabled(std::size_t emulator, bool enabled) override;
+    void setOptionSelected(std::size_t emulator, bool selected) override;
+    void setParameterText(std::size_t emulator, const std::string& text) override;
+    std::string parameterText(std::size_t emulator) const override;
+    void setParameterEnabled(std::size_t emulator, bool enabled) override;
+    void setSetupChecked(std::size_t emulator, bool checked) override;
+    void showRomList(RomList list) override;
+    void showFiles(std::shared_ptr<const std::vector<std::string>> names) override;
+    std::optional<std::size_t> selectedFile() const override;
+    void showDirectories(std::shared_ptr<const DirectoryRows> rows) override;
+    void messageBox(const std::string& text) override;
+    std::string inputBox(const std::string& prompt, const std::string& caption,
+                         const std::string& defaultText) override;
+    std::optional<std::string> openFile(const std::vector<FileFilter>& filters, int filterIndex,
+                                        const std::string& startPath) override;
+    bool openAddress(const std::string& address) override;
+    void endProgram() override;
+
+private:
+    struct EmulatorControls {
+        HWND option = nullptr;
+        HWND picture = nullptr;
+        HWND box = nullptr;
+        std::string shownBytes;  // what the box was last given to show
+    };
+
+    static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static Win32View& self(HWND window);
+    static BOOL onCreate(HWND window, LPCREATESTRUCT create);
+    static void onCommand(HWND window, int id, HWND control, UINT code);
+    static HBRUSH onCtlColor(HWND window, HDC dc, HWND control, int type);
+    static BOOL onEraseBkgnd(HWND window, HDC dc);
+    static void onDrawItem(HWND window, const DRAWITEMSTRUCT* item);
+    static BOOL onSetCursor(HWND window, HWND under, UINT hitTest, UINT mouseMessage);
+    static void onDestroy(HWND window);
+    static void onDpiChanged(HWND window, UINT dpi, const RECT& suggested);
+
+    void createControls();
+    // Places every control and gives it its font for the window's DPI.
+    void placeControls();
+    HBRUSH brushFor(Rgb colour) const;
+    const ControlSpec* specOf(HWND control) const;
+    void drawPicture(const DRAWITEMSTRUCT& item, const ControlSpec& spec) const;
+    void drawDirectoryRow(const DRAWITEMSTRUCT& item) const;
+    void reportCommand(HWND control, UINT code);
+
+    HINSTANCE m_instance;
+    HWND m_window = nullptr;
+    UINT m_dpi = 96;
+    Form1* m_form = nullptr;
+    std::vector<HWND> m_controls;  // by index in the layout table
+    std::array<EmulatorControls, 4> m_emulators;
+    HWND fileRoms = nullptr;
+    HWND Dir1 = nullptr;
+    std::shared_ptr<const std::vector<std::string>> m_files;
+    std::shared_ptr<const DirectoryRows> m_directories;
+
+    std::vector<GdiObject<HFONT>> m_fonts;  // by index in the layout table
+    std::vector<std::pair<Rgb, GdiObject<HBRUSH>>> m_brushes;
+    std::vector<std::pair<std::string, GdiObject<HBITMAP>>> m_pictures;  // by picture name
+    GdiObject<HBITMAP> m_background;
+    HCURSOR m_hand = nullptr;
+};
+
+}  // namespace varnix
