@@ -1,0 +1,120 @@
+#include "core/config_record.h"
+#include "core/form1.h"
+#include "core/form1_layout.h"
+#include "support/fake_system.h"
+#include "support/temp_dir.h"
+#include "win32/controls.h"
+#include "win32/win32_view.h"
+
+#include <gtest/gtest.h>
+
+#include <windowsx.h>
+
+using namespace varnix;
+
+namespace {
+
+std::string textOf(HWND window)
+{
+    char text[256] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string nameOf(HWND control)
+{
+    const auto index = static_cast<std::size_t>(GetDlgCtrlID(control) - kFirstControlId);
+    return index < kControls.size() ? std::string(kControls[index].name) : std::string();
+}
+
+// The real window over Form1 and a system that records starts: SNES set up
+// with two ROMs, Genesis not set up.
+class Win32ViewTest : public ::testing::Test {
+protected:
+    Win32ViewTest() : system(dir.file("program"), dir.file("start"))
+    {
+        dir.write("r/snes/b.smc", "");
+        dir.write("r/snes/A.smc", "");
+        ConfigRecord record;
+        record.set(Field::SnesExe, dir.file("emu.exe"));
+        record.set(Field::SnesRomDir, dir.file("r/snes"));
+        record.set(Field::SnesParams, "-s");
+        dir.write("start/varnix.dat", std::string(record.bytes()));
+        dir.write("program/keep", "");
+        view.attach(form);
+        form.Form_Load();
+        view.showCentred(SW_SHOWNOACTIVATE);
+    }
+    void command(HWND control, UINT code)
+    {
+        SendMessageA(view.window(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                     reinterpret_cast<LPARAM>(control));
+    }
+    void menu(int id) { SendMessageA(view.window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+    TempDir dir;
+    FakeSystem system;
+    Win32View view{GetModuleHandleA(nullptr)};
+    Form1 form{view, system};
+};
+
+}  // namespace
+
+TEST_F(Win32ViewTest, ControlsSitAtTheirPixelsInTabOrderWithTheirTexts)
+{
+    if (GetDpiForWindow(view.window()) != 96)
+        GTEST_SKIP() << "the display is not at 96 dpi";
+    RECT client;
+    GetClientRect(view.window(), &client);
+    EXPECT_EQ(client.right, kClientWidthTwips / 15);
+    EXPECT_EQ(client.bottom, kClientHeightTwips / 15);
+    for (const auto& spec : kControls) {
+        RECT rect;
+        GetWindowRect(view.control(spec.name), &rect);
+        MapWindowPoints(nullptr, view.window(), reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ(rect.left, spec.left / 15) << spec.name;
+        EXPECT_EQ(rect.top, spec.top / 15) << spec.name;
+        EXPECT_EQ(rect.right - rect.left, spec.width / 15) << spec.name;
+        EXPECT_EQ(rect.bottom - rect.top, spec.height / 15) << spec.name;
+    }
+    std::vector<std::string> tabOrder;
+    for (HWND child = GetWindow(view.window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP)
+            tabOrder.push_back(nameOf(child));
+    EXPECT_EQ(tabOrder, (std::vector<std::string>{"fileRoms", "optSnes", "optGenesis", "optNeoRage", "optMAME",
+                                                  "Text1", "Text2", "Text3", "Text4", "Dir1", "Command1"}));
+    EXPECT_EQ(textOf(view.control("optNeoRage")), "NeoRage");
+    EXPECT_EQ(textOf(view.control("Command1")), "PLAY");
+    EXPECT_EQ(textOf(view.window()), "Varnix   v0.31");
+}
+
+TEST_F(Win32ViewTest, ShowsWhatForm1SetsAndReportsEachControl)
+{
+    HMENU setup = GetSubMenu(GetMenu(view.window()), 1);
+    EXPECT_TRUE(GetMenuState(setup, kFirstSetupEntryId + 0, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(GetMenuState(setup, kFirstSetupEntryId + 1, MF_BYCOMMAND) & MF_CHECKED);
+    EXPECT_FALSE(IsWindowEnabled(view.control("optGenesis")));
+    EXPECT_EQ(textOf(view.control("Text2")), "Not Setup");
+    EXPECT_EQ(textOf(view.control("Text1")), std::string("-s").append(28, ' '));
+
+    SendMessageA(view.control("optSnes"), BM_CLICK, 0, 0);
+    HWND files = view.control("fileRoms");
+    ASSERT_EQ(ListBox_GetCount(files), 2);
+    char name[16] = {};
+    ListBox_GetText(files, 0, name);
+    EXPECT_STREQ(name, "A.smc");  // in the core's order, not the list box's
+    EXPECT_EQ(Button_GetCheck(view.control("optSnes")), BST_CHECKED);
+
+    ListBox_SetCurSel(files, 1);
+    command(view.control("Command1"), BN_CLICKED);
+    ASSERT_EQ(system.starts.size(), 1u);
+    EXPECT_EQ(system.starts[0].line.substr(system.starts[0].line.size() - 6), " b.smc");
+
+    SetWindowTextA(view.control("Text1"), "-typed");  // as the user's typing leaves it
+    Edit_SetModify(view.control("Text1"), TRUE);
+    menu(kSaveConfigId);
+    EXPECT_EQ(dir.read("program/varnix.dat").substr(230, 30), std::string("-typed").append(24, ' '));
+
+    menu(kExitId);
+    EXPECT_FALSE(IsWindow(view.window()));
+}
