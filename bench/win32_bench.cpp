@@ -1,0 +1,171 @@
+// Times the Windows window against bare Win32 doing the least the same job
+// needs, in the same run (under Wine here):
+//   - selecting an emulator whose ROM directory holds 50,000 files (listing,
+//     order, list filled and painted) against a bare FindFirstFileA listing;
+//   - the window on screen (created, loaded, shown, painted) against a bare
+//     window of the same size with a menu.
+// Prints the median of several runs. Run: wine build-windows/bench/win32_bench.exe
+#include "core/config_record.h"
+#include "core/emulator_table.h"
+#include "core/form1.h"
+#include "core/form1_layout.h"
+#include "system/encoding.h"
+#include "system/machine.h"
+#include "win32/win32_view.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace varnix;
+
+namespace {
+
+constexpr int kFiles = 50000;
+constexpr int kRuns = 9;
+
+double milliseconds(const std::function<void()>& work)
+{
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void pumpMessages()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+std::string makeWorkspace()
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string root = std::string(temp) + "varnix-bench";
+    const std::string roms = root + "\\roms";
+    CreateDirectoryA(root.c_str(), nullptr);
+    CreateDirectoryA((root + "\\empty").c_str(), nullptr);
+    if (CreateDirectoryA(roms.c_str(), nullptr)) {  // made once, kept for later runs
+        for (int i = 0; i < kFiles; ++i) {
+            const auto name = roms + "\\Game " + std::to_string(i * 7919 % kFiles) + ".smc";
+            CloseHandle(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+        }
+    }
+    ConfigRecord record;
+    record.set(Field::SnesExe, "C:\\emu\\snes.exe");
+    record.set(Field::SnesRomDir, roms);
+    record.set(Field::GenesisExe, "C:\\emu\\gens.exe");
+    record.set(Field::GenesisRomDir, root + "\\empty");
+    std::ofstream(root + "\\varnix.dat", std::ios::binary) << std::string(record.bytes());
+    SetCurrentDirectoryA(root.c_str());
+    return roms;
+}
+
+int bareListing(const std::string& directory)
+{
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((directory + "\\*").c_str(), &data);
+    int count = 0;
+    if (find == INVALID_HANDLE_VALUE)
+        return 0;
+    do
+        ++count;
+    while (FindNextFileA(find, &data));
+    FindClose(find);
+    return count;
+}
+
+LRESULT CALLBACK bareProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void bareWindow(HINSTANCE instance)
+{
+    HMENU bar = CreateMenu();
+    for (const char* caption : {"&File", "Se&tup"})
+        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), caption);
+    RECT frame{0, 0, kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel};
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    AdjustWindowRectEx(&frame, style, TRUE, 0);
+    HWND window = CreateWindowExA(0, "BareBench", "Bare", style, 100, 100, frame.right - frame.left,
+                                  frame.bottom - frame.top, nullptr, bar, instance, nullptr);
+    ShowWindow(window, SW_SHOWNOACTIVATE);
+    UpdateWindow(window);
+    pumpMessages();
+    DestroyWindow(window);
+    pumpMessages();
+}
+
+void varnixWindow(HINSTANCE instance, Machine& machine)
+{
+    Win32View view(instance);
+    Form1 form(view, machine);
+    view.attach(form);
+    form.Form_Load();
+    view.showCentred(SW_SHOWNOACTIVATE);
+    pumpMessages();
+}
+
+}  // namespace
+
+int main()
+{
+    useSystemEncoding();
+    const HINSTANCE instance = GetModuleHandleA(nullptr);
+    WNDCLASSA bareClass{};
+    bareClass.lpfnWndProc = bareProcedure;
+    bareClass.hInstance = instance;
+    bareClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    bareClass.lpszClassName = "BareBench";
+    RegisterClassA(&bareClass);
+    const auto roms = makeWorkspace();
+    Machine machine;
+
+    std::vector<double> bareShown, varnixShown;
+    for (int run = 0; run < kRuns; ++run) {
+        bareShown.push_back(milliseconds([&] { bareWindow(instance); }));
+        varnixShown.push_back(milliseconds([&] { varnixWindow(instance, machine); }));
+    }
+
+    Win32View view(instance);
+    Form1 form(view, machine);
+    view.attach(form);
+    form.Form_Load();
+    view.showCentred(SW_SHOWNOACTIVATE);
+    std::vector<double> bareListed, varnixListed;
+    int listed = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        bareListed.push_back(milliseconds([&] { listed = bareListing(roms); }));
+        form.optionClicked(kGenesis);
+        pumpMessages();
+        varnixListed.push_back(milliseconds([&] {
+            form.optionClicked(kSnes);
+            UpdateWindow(view.control("fileRoms"));
+        }));
+        pumpMessages();
+    }
+    const auto shownRows = SendMessageA(view.control("fileRoms"), LB_GETCOUNT, 0, 0);
+
+    std::printf("select SNES, %d files (%d listed, %d shown): varnix %.1f ms, bare FindFirstFileA %.1f ms, ratio %.2f\n",
+                kFiles, listed - 2, static_cast<int>(shownRows), median(varnixListed), median(bareListed),
+                median(varnixListed) / median(bareListed));
+    std::printf("window on screen: varnix %.1f ms, bare window with a menu %.1f ms, ratio %.2f\n", median(varnixShown),
+                median(bareShown), median(varnixShown) / median(bareShown));
+    return 0;
+}
