@@ -1,6 +1,7 @@
 #include "core/name_matching.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace varnix {
 namespace {
@@ -13,6 +14,32 @@ char lower(char c)
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
+}
+
+// A key whose byte order is nameLess's order before its last tie-break:
+// letters lowered; each run of digits as "0" (a digit sorts against any other
+// character as "0" does), the run's length without its leading zeros in one
+// byte (a name holds at most 255 bytes), then those digits.
+std::string sortKey(std::string_view name)
+{
+    std::string key;
+    key.reserve(name.size() + 4);
+    for (std::size_t i = 0; i < name.size();) {
+        if (!isDigit(name[i])) {
+            key += lower(name[i++]);
+            continue;
+        }
+        auto end = i;
+        while (end < name.size() && isDigit(name[end]))
+            ++end;
+        while (i < end && name[i] == '0')
+            ++i;
+        key += '0';
+        key += static_cast<char>(static_cast<unsigned char>(end - i));
+        key.append(name.substr(i, end - i));
+        i = end;
+    }
+    return key;
 }
 
 }  // namespace
@@ -94,6 +121,41 @@ bool nameLess(std::string_view a, std::string_view b)
     if ((a.size() - i) != (b.size() - j))
         return (a.size() - i) < (b.size() - j);
     return a < b;
+}
+
+void sortNames(std::vector<std::string>& names)
+{
+    // Each entry carries its key's first eight bytes as a number, which
+    // decides most comparisons; the keys lie back to back in one buffer.
+    struct Entry {
+        std::uint64_t head;
+        std::uint32_t name, offset, length;
+    };
+    std::string keys;
+    std::vector<Entry> entries;
+    entries.reserve(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const auto key = sortKey(names[i]);
+        std::uint64_t head = 0;
+        for (std::size_t b = 0; b < 8; ++b)
+            head = head << 8 | (b < key.size() ? static_cast<unsigned char>(key[b]) : 0u);
+        entries.push_back({head, static_cast<std::uint32_t>(i), static_cast<std::uint32_t>(keys.size()),
+                           static_cast<std::uint32_t>(key.size())});
+        keys += key;
+    }
+    const std::string_view all(keys);
+    std::sort(entries.begin(), entries.end(), [&](const Entry& a, const Entry& b) {
+        if (a.head != b.head)
+            return a.head < b.head;
+        if (const int byKey = all.substr(a.offset, a.length).compare(all.substr(b.offset, b.length)))
+            return byKey < 0;
+        return names[a.name] < names[b.name];
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (const auto& entry : entries)
+        sorted.push_back(std::move(names[entry.name]));
+    names = std::move(sorted);
 }
 
 }  // namespace varnix

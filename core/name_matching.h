@@ -17,5 +17,8 @@ bool matchesAnyWildcard(std::string_view name, const std::vector<std::string>& p
 // Order by name without regard to case, runs of digits by their value
 // ("game2" before "game10"); names equal that way fall back to their bytes.
 bool nameLess(std::string_view a, std::string_view b);
+// Puts `names` in nameLess's order, quicker than sorting with it: each name's
+// key is made once, and keys compare as plain bytes.
+void sortNames(std::vector<std::string>& names);
 
 }  // namespace varnix

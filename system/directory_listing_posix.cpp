@@ -51,7 +51,7 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
         if (type == (wanted == EntryKind::Directory ? DT_DIR : DT_REG))
             names.emplace_back(entry->d_name);
     }
-    std::sort(names.begin(), names.end(), nameLess);
+    sortNames(names);
     return names;
 }
 

@@ -19,7 +19,10 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
     if (name.empty())
         throw errnoFailure(ENOENT, "cannot read the directory \"\"");
     WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(pathInDirectory(name, "*").c_str(), &data);
+    // The basic level leaves out the short names, which take the system
+    // time to make and which the list never shows.
+    HANDLE find = FindFirstFileExA(pathInDirectory(name, "*").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                   nullptr, FIND_FIRST_EX_LARGE_FETCH);
     std::vector<std::string> names;
     if (find == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
@@ -46,7 +49,7 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
     FindClose(find);
     if (error != ERROR_NO_MORE_FILES)
         throw windowsFailure(error, "cannot read " + name);
-    std::sort(names.begin(), names.end(), nameLess);
+    sortNames(names);
     return names;
 }
 

@@ -5,12 +5,9 @@
 #include "win32/win32_view.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
     varnix::useSystemEncoding();
     varnix::Machine machine;
     varnix::Win32View view(instance);

@@ -306,15 +306,27 @@ void Win32View::createControls()
 
 void Win32View::placeControls()
 {
-    m_fonts.resize(kControls.size());
+    // One font object per distinct font of the layout, made anew for the DPI.
+    std::vector<GdiObject<HFONT>> fonts;
+    std::vector<std::size_t> fontOwners;  // the first control with each font
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const RECT rect = controlRect(kControls[i], m_dpi);
         SetWindowPos(m_controls[i], nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        auto font = createControlFont(kControls[i], m_dpi);
-        SetWindowFont(m_controls[i], font.get(), TRUE);
-        m_fonts[i] = std::move(font);  // the one the control had goes now
+        const auto sameFont = [&](std::size_t owner) {
+            const auto& a = kControls[owner].font;
+            const auto& b = kControls[i].font;
+            return a.has_value() == b.has_value() && (!a || (a->family == b->family && a->points == b->points));
+        };
+        const auto font = static_cast<std::size_t>(
+            std::find_if(fontOwners.begin(), fontOwners.end(), sameFont) - fontOwners.begin());
+        if (font == fontOwners.size()) {
+            fonts.push_back(createControlFont(kControls[i], m_dpi));
+            fontOwners.push_back(i);
+        }
+        SetWindowFont(m_controls[i], fonts[font].get(), TRUE);
     }
+    m_fonts = std::move(fonts);  // the ones the controls had go now
     // The directory list draws its rows itself, one line of its font high.
     HDC dc = GetDC(Dir1);
     const auto previous = SelectObject(dc, GetWindowFont(Dir1));

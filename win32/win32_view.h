@@ -92,7 +92,7 @@ private:
     std::shared_ptr<const std::vector<std::string>> m_files;
     std::shared_ptr<const DirectoryRows> m_directories;
 
-    std::vector<GdiObject<HFONT>> m_fonts;  // by index in the layout table
+    std::vector<GdiObject<HFONT>> m_fonts;  // one per distinct font
     std::vector<std::pair<Rgb, GdiObject<HBRUSH>>> m_brushes;
     std::vector<std::pair<std::string, GdiObject<HBITMAP>>> m_pictures;  // by picture name
     GdiObject<HBITMAP> m_background;

@@ -30,3 +30,20 @@ TEST(NameMatching, NamesSortWithoutRegardToCaseAndDigitsByValue)
     EXPECT_EQ(names, (std::vector<std::string>{"alpha.smc", "BETA.smc", "Game2.smc", "game02.smc", "game2.smc",
                                                "game10.smc"}));
 }
+
+TEST(NameMatching, TheQuickSortKeepsTheOrderOfTheComparison)
+{
+    // Digits against the characters around "0" to "9", leading zeros, runs of
+    // zeros, case, a prefix, bytes above 127, and a digit run at the very end.
+    const std::vector<std::string> names{"a/", "a:", "a0", "a00", "a000b", "a9", "a10", "A10", "a010", "a1b",
+                                         "a1", "a", "", "\xe9t\xe9", "\xc9T", "a\xff", "b 2", "b 10", "b!",
+                                         "z99999999999999999999", "z100000000000000000000", "zz"};
+    auto expected = names;
+    std::sort(expected.begin(), expected.end(), nameLess);
+    for (std::size_t shift = 0; shift < names.size(); ++shift) {
+        auto sorted = names;
+        std::rotate(sorted.begin(), sorted.begin() + static_cast<std::ptrdiff_t>(shift), sorted.end());
+        sortNames(sorted);
+        EXPECT_EQ(sorted, expected) << "starting from " << names[shift];
+    }
+}
