@@ -37,6 +37,15 @@ cleanup_workspace() {
   rm -rf "$work"
 }
 
+# Waits for the stand-in emulator's log to hold N lines.
+wait_for_log_lines() {  # wait_for_log_lines FILE N
+  for _ in $(seq 100); do
+    [ "$(wc -l <"$1" 2>/dev/null || echo 0)" -ge "$2" ] && return 0
+    sleep 0.1
+  done
+  fail "the emulator did not start (expected $2 log lines)"
+}
+
 # Chooses a menu entry by its access keys.
 menu() {  # menu WINDOW MENU-KEY ENTRY-KEY
   xdotool windowfocus --sync "$1" key "alt+$2"

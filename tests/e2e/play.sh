@@ -37,13 +37,6 @@ pid=$!
 window=$(wait_for_window '^Varnix   v0\.31$' 30) || fail "the main window did not open"
 xdotool windowfocus --sync "$window"
 
-wait_for_lines() {  # wait_for_lines N
-  for _ in $(seq 100); do
-    [ "$(wc -l <"$VARNIX_DEMO_LOG" 2>/dev/null || echo 0)" -ge "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "the emulator did not start (expected $1 log lines)"
-}
 type_into() {  # type_into WINDOW X Y TEXT: replaces a box's text by typing
   click_twips "$1" "$2" "$3"
   xdotool key --clearmodifiers ctrl+a BackSpace
@@ -55,7 +48,7 @@ click_twips "$window" 240 2520
 click_twips "$window" 6600 2040
 type_into "$window" 3700 2600 '-v  --fast'
 click_twips "$window" 7200 6060
-wait_for_lines 1
+wait_for_log_lines "$VARNIX_DEMO_LOG" 1
 
 # MAME: option button, first ROM then one down, parameters.
 click_twips "$window" 240 4380
@@ -63,7 +56,7 @@ click_twips "$window" 6600 2040
 xdotool key Down
 type_into "$window" 3700 4400 '-window -skip'
 click_twips "$window" 7200 6060
-wait_for_lines 2
+wait_for_log_lines "$VARNIX_DEMO_LOG" 2
 
 python3 - "$VARNIX_DEMO_LOG" "$work" "$hostile" <<'PYTHON'
 import json, sys

@@ -51,13 +51,6 @@ start_varnix "$work/program"
 window=$(wait_for_window "$main_window" 90) || fail "the main window did not open"
 xdotool windowfocus --sync "$window"
 
-wait_for_lines() {  # wait_for_lines N
-  for _ in $(seq 100); do
-    [ "$(wc -l <"$work/log.jsonl" 2>/dev/null || echo 0)" -ge "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "the emulator did not start (expected $1 log lines)"
-}
 type_into() {  # type_into WINDOW X Y TEXT: types into an empty box
   click_twips "$1" "$2" "$3"
   xdotool type --delay 20 -- "$4"
@@ -68,7 +61,7 @@ click_twips "$window" 240 2520
 click_twips "$window" 6600 2040
 type_into "$window" 3700 2600 '-v  --fast'
 click_twips "$window" 7200 6060
-wait_for_lines 1
+wait_for_log_lines "$work/log.jsonl" 1
 
 # MAME: option button, first ROM then one down, parameters, PLAY.
 click_twips "$window" 240 4380
@@ -76,7 +69,7 @@ click_twips "$window" 6600 2040
 xdotool key Down
 type_into "$window" 3700 4400 '-window -skip'
 click_twips "$window" 7200 6060
-wait_for_lines 2
+wait_for_log_lines "$work/log.jsonl" 2
 
 python3 - "$work/log.jsonl" "$(windows_path "$work")" <<'PYTHON'
 import json, sys
