@@ -1,6 +1,7 @@
 #include "win32/dialogs.h"
 
 #include "win32/resource_ids.h"
+#include "win32/window_text.h"
 
 #include <cderr.h>
 #include <commdlg.h>
@@ -14,13 +15,6 @@ struct InputBoxTexts {
     const std::string* defaultText;
     std::string answer;
 };
-
-std::string windowText(HWND window)
-{
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 INT_PTR CALLBACK inputBoxProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {

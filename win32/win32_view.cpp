@@ -6,6 +6,7 @@
 #include "win32/controls.h"
 #include "win32/dialogs.h"
 #include "win32/resource_ids.h"
+#include "win32/window_text.h"
 
 #include <shellapi.h>
 #include <windowsx.h>
@@ -25,13 +26,6 @@ std::size_t layoutIndex(std::string_view name)
         if (kControls[i].name == name)
             return i;
     return kControls.size();
-}
-
-std::string windowText(HWND window)
-{
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
