@@ -1,11 +1,8 @@
 #include "core/fixed_field.h"
 
+#include "core/characters.h"
+
 namespace varnix {
-namespace {
-
-CharacterBoundary g_characterBoundary = nullptr;
-
-}  // namespace
 
 // Where a cut at `width` must move back to so that a UTF-8 character is not
 // split. Only a well-formed sequence that straddles the cut is moved; stray
@@ -34,19 +31,19 @@ std::size_t utf8BoundaryAtOrBefore(std::string_view text, std::size_t width)
     return start;
 }
 
-void setCharacterBoundary(CharacterBoundary rule)
-{
-    g_characterBoundary = rule;
-}
-
-namespace {
-
 std::size_t characterBoundaryAtOrBefore(std::string_view text, std::size_t width)
 {
-    return g_characterBoundary ? g_characterBoundary(text, width) : utf8BoundaryAtOrBefore(text, width);
+    if (!hasCharacterLength())
+        return utf8BoundaryAtOrBefore(text, width);
+    std::size_t at = 0;
+    while (at < width && at < text.size()) {
+        const auto next = nextCharacter(text, at);
+        if (next > width)
+            break;
+        at = next;
+    }
+    return at;
 }
-
-}  // namespace
 
 std::string fitToWidth(std::string_view text, std::size_t width)
 {

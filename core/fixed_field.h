@@ -16,10 +16,9 @@ std::string fitToWidth(std::string_view text, std::size_t width);
 bool isBlankField(std::string_view field);
 
 // Where a cut of `text` at `width` bytes moves back to so that no character
-// of the system's 8-bit encoding is split. UTF-8's rule serves unless the
-// system installs the rule of its own encoding.
-using CharacterBoundary = std::size_t (*)(std::string_view text, std::size_t width);
-void setCharacterBoundary(CharacterBoundary rule);
+// of the system's 8-bit encoding is split: by the characters the system
+// installed (core/characters.h), otherwise by UTF-8's rule.
+std::size_t characterBoundaryAtOrBefore(std::string_view text, std::size_t width);
 // Only a well-formed sequence that straddles the cut moves it.
 std::size_t utf8BoundaryAtOrBefore(std::string_view text, std::size_t width);
 

@@ -222,6 +222,14 @@ bool Form1::launchEmulator(std::size_t emulator)
         m_view.messageBox(kNoFileSelectedMessage);
         return false;  // ends PLAY
     }
+    if (!isHeldName(selected)) {
+        // Its characters are not in the code page and it has no short name
+        // to stand in: passed as it reads, it would open nothing or another
+        // game.
+        m_view.messageBox(selected + " cannot be passed to " + row.name +
+                          ": the system's code page cannot hold its name, and its disk keeps no short names.");
+        return true;
+    }
     auto& executable = m_paths.*row.exeCopy;
     if (withoutTrailingBlanks(executable).empty()) {
         // Without a program the line would start whatever its first

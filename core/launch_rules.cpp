@@ -1,5 +1,6 @@
 #include "core/launch_rules.h"
 
+#include "core/characters.h"
 #include "core/fixed_field.h"
 #include "core/path_names.h"
 
@@ -8,7 +9,7 @@ namespace varnix {
 void romDirectoryStep(std::string& romDirectory)
 {
     const auto trimmed = withoutTrailingBlanks(romDirectory);
-    if (!trimmed.empty() && isPathSeparator(trimmed.back()) && !isRootDirectory(trimmed))
+    if (endsWithSeparator(trimmed) && !isRootDirectory(trimmed))
         romDirectory = trimmed.substr(0, trimmed.size() - 1);
 }
 
@@ -24,13 +25,16 @@ std::string gameNameFromZip(std::string_view fileName)
 std::string gameDirectoryName(std::string_view listPath)
 {
     const auto path = withoutTrailingBlanks(listPath);
-    constexpr std::size_t kSearched = 29;  // from the end; not 30, not the whole path
-    const std::size_t first = path.size() > kSearched ? path.size() - kSearched : 0;
-    for (std::size_t i = path.size(); i > first; --i) {
-        if (isPathSeparator(path[i - 1]))
-            return path.substr(i);
-    }
-    return path;
+    // The last separator counts when it is among the last 29 characters (not
+    // 30, not the whole path), that is, when at most 28 follow it.
+    constexpr std::size_t kFollowing = 28;
+    const auto separator = findLastSeparator(path);
+    if (separator == std::string::npos)
+        return path;
+    std::size_t following = 0;
+    for (auto at = separator + 1; at < path.size() && following <= kFollowing; at = nextCharacter(path, at))
+        ++following;
+    return following <= kFollowing ? path.substr(separator + 1) : path;
 }
 
 std::string composeCommandLine(std::string_view executable, std::string_view first, std::string_view second)

@@ -1,5 +1,7 @@
 #include "core/path_names.h"
 
+#include "core/characters.h"
+
 #include <algorithm>
 
 namespace varnix {
@@ -17,8 +19,7 @@ std::size_t rootLength(std::string_view path)
         // A share: "\\server\share\" is its root.
         std::size_t end = 2;
         for (int part = 0; part < 2; ++part) {
-            while (end < path.size() && !isPathSeparator(path[end]))
-                ++end;
+            end = std::min(findSeparator(path, end), path.size());
             if (part == 0 && end < path.size())
                 ++end;
         }
@@ -34,6 +35,34 @@ std::size_t rootLength(std::string_view path)
 bool isPathSeparator(char c)
 {
     return c == kPathSeparator || (kWindowsPaths && c == '/');  // Windows takes both
+}
+
+std::size_t findSeparator(std::string_view path, std::size_t from)
+{
+    for (std::size_t at = from; at < path.size(); at = nextCharacter(path, at)) {
+        if (isPathSeparator(path[at]))
+            return at;
+    }
+    return std::string_view::npos;
+}
+
+std::size_t findLastSeparator(std::string_view path)
+{
+    std::size_t last = std::string_view::npos;
+    for (auto at = findSeparator(path); at != std::string_view::npos; at = findSeparator(path, at + 1))
+        last = at;
+    return last;
+}
+
+bool endsWithSeparator(std::string_view path)
+{
+    return !path.empty() && findLastSeparator(path) == path.size() - 1;
+}
+
+bool isHeldName(std::string_view name)
+{
+    // "?" is ASCII and never the second byte of a character.
+    return !kWindowsPaths || name.find('?') == std::string_view::npos;
 }
 
 bool isRootDirectory(std::string_view name)
@@ -60,14 +89,14 @@ std::string pathInDirectory(const std::string& directory, const std::string& nam
 {
     if (directory.empty())
         return name;
-    if (isPathSeparator(directory.back()))
+    if (endsWithSeparator(directory))
         return directory + name;
     return directory + kPathSeparator + name;
 }
 
 std::string parentDirectory(const std::string& path)
 {
-    const auto slash = path.find_last_of(kWindowsPaths ? "\\/" : "/");
+    const auto slash = findLastSeparator(path);
     if (slash == std::string::npos)
         return ".";
     return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
@@ -92,13 +121,11 @@ PathChain splitAbsolutePath(std::string_view path)
         if (isPathSeparator(c))
             c = kPathSeparator;
     }
-    if (!chain.root.empty() && !isPathSeparator(chain.root.back()))
+    if (!chain.root.empty() && !endsWithSeparator(chain.root))
         chain.root += kPathSeparator;  // "\\server\share" alone
     std::size_t at = rootEnd;
     while (at < path.size()) {
-        auto end = at;
-        while (end < path.size() && !isPathSeparator(path[end]))
-            ++end;
+        const auto end = std::min(findSeparator(path, at), path.size());
         const auto name = path.substr(at, end - at);
         if (name == "..") {
             if (!chain.names.empty())

@@ -19,8 +19,21 @@ inline constexpr char kPathSeparator = kWindowsPaths ? '\\' : '/';
 // which is the ROM directory during a launch.
 std::vector<std::string> splitSearchPath(std::string_view searchPath);
 
-// Whether `c` separates names in a path ("\" and "/" on Windows).
+// Whether `c` separates names in a path ("\" and "/" on Windows). Only
+// for a byte that starts a character: the finders below walk characters.
 bool isPathSeparator(char c);
+
+// Where the first separator at or after `from`, or the last one, stands in
+// `path`; npos when there is none.
+std::size_t findSeparator(std::string_view path, std::size_t from = 0);
+std::size_t findLastSeparator(std::string_view path);
+bool endsWithSeparator(std::string_view path);
+
+// Whether the system could hold every character of `name`. A Windows name
+// never holds "?": the system writes it for a character the code page
+// lacks, where no short name could stand in, and such a name opens nothing
+// or another file. Always true elsewhere.
+bool isHeldName(std::string_view name);
 
 // Whether `name` is a root directory: "/"; on Windows also "\\" and "C:\\".
 bool isRootDirectory(std::string_view name);

@@ -2,6 +2,7 @@
 
 #include "core/fixed_field.h"
 #include "core/path_names.h"
+#include "system/ansi_text.h"
 #include "system/errno_failure.h"
 
 #include <cerrno>
@@ -15,25 +16,25 @@ namespace varnix {
 
 std::string programDirectory()
 {
-    std::vector<char> buffer(MAX_PATH);
+    std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0)
             throw errnoFailure(EIO, "cannot find the program's directory");
         if (length < buffer.size())
-            return parentDirectory(std::string(buffer.data(), length));
+            return parentDirectory(ansiPath(std::wstring(buffer.data(), length)));
         buffer.resize(buffer.size() * 2);
     }
 }
 
 std::string currentDirectory()
 {
-    char* cwd = _getcwd(nullptr, 0);
+    wchar_t* cwd = _wgetcwd(nullptr, 0);
     if (!cwd)
         throw errnoFailure(errno, "cannot read the current directory");
-    std::string result(cwd);
+    const std::wstring wide(cwd);
     free(cwd);
-    return result;
+    return ansiPath(wide);
 }
 
 void changeDirectory(const std::string& directory)

@@ -3,6 +3,7 @@
 #include "core/fixed_field.h"
 #include "core/name_matching.h"
 #include "core/path_names.h"
+#include "system/ansi_text.h"
 #include "system/errno_failure.h"
 #include "system/windows_error.h"
 
@@ -18,11 +19,14 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
     const auto name = withoutTrailingBlanks(directory);
     if (name.empty())
         throw errnoFailure(ENOENT, "cannot read the directory \"\"");
-    WIN32_FIND_DATAA data;
+    // Wide, so that a name the code page cannot hold is seen as it is and
+    // taken in its short form, never as a "?" or a look-alike of it.
+    const auto wideDirectory = wideFromAnsi(name);
+    WIN32_FIND_DATAW data;
     // The basic level leaves out the short names, which take the system
-    // time to make and which the list never shows.
-    HANDLE find = FindFirstFileExA(pathInDirectory(name, "*").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
-                                   nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    // time to make and which the list needs only for such names.
+    HANDLE find = FindFirstFileExW(wideFromAnsi(pathInDirectory(name, "*")).c_str(), FindExInfoBasic, &data,
+                                   FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     std::vector<std::string> names;
     if (find == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
@@ -40,11 +44,11 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
         if ((attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) ||
             isDirectory != (wanted == EntryKind::Directory))
             continue;
-        const std::string_view entry(data.cFileName);
-        if (entry == "." || entry == "..")
+        const std::wstring_view entry(data.cFileName);
+        if (entry == L"." || entry == L"..")
             continue;
-        names.emplace_back(entry);
-    } while (FindNextFileA(find, &data));
+        names.push_back(ansiEntryName(wideDirectory, data.cFileName));
+    } while (FindNextFileW(find, &data));
     const DWORD error = GetLastError();
     FindClose(find);
     if (error != ERROR_NO_MORE_FILES)

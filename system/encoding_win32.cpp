@@ -1,33 +1,24 @@
 #include "system/encoding.h"
 
-#include "core/fixed_field.h"
+#include "core/characters.h"
 
 #include <windows.h>
 
 namespace varnix {
 namespace {
 
-std::size_t ansiBoundaryAtOrBefore(std::string_view text, std::size_t width)
+// ANSI code pages are single-byte but for the East Asian double-byte ones,
+// where a lead byte and the byte after it are one character.
+std::size_t ansiCharacterLength(std::string_view text, std::size_t at)
 {
-    if (GetACP() == CP_UTF8)
-        return utf8BoundaryAtOrBefore(text, width);
-    // Other ANSI code pages are single-byte except the East Asian double-byte
-    // ones.
-    std::size_t i = 0;
-    while (i < width) {
-        const std::size_t step = IsDBCSLeadByte(static_cast<BYTE>(text[i])) ? 2 : 1;
-        if (i + step > width)
-            return i;
-        i += step;
-    }
-    return width;
+    return IsDBCSLeadByte(static_cast<BYTE>(text[at])) ? 2 : 1;
 }
 
 }  // namespace
 
 void useSystemEncoding()
 {
-    setCharacterBoundary(ansiBoundaryAtOrBefore);
+    setCharacterLength(GetACP() == CP_UTF8 ? utf8CharacterLength : ansiCharacterLength);
 }
 
 }  // namespace varnix

@@ -77,6 +77,34 @@ std::string finalPath(HANDLE file, const std::string& path)
     return buffer;
 }
 
+// Whether a replace that failed with `error` was refused because another
+// program has the file open for a moment: a scanner, an indexer, a sync tool.
+// A read-only file is refused for good.
+bool heldByAnotherProgram(DWORD error, const std::string& target)
+{
+    if (error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION && error != ERROR_ACCESS_DENIED)
+        return false;
+    const DWORD attributes = GetFileAttributesA(target.c_str());
+    return attributes == INVALID_FILE_ATTRIBUTES ||
+           !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+}
+
+// Renames `temporary` over `target`, waiting out another program that holds
+// it for about two seconds, as Windows programs around us do.
+void replaceWaitingForOthers(const char* temporary, const std::string& target)
+{
+    constexpr int kTries = 20;
+    constexpr DWORD kWaitMilliseconds = 100;
+    for (int tried = 1;; ++tried) {
+        if (MoveFileExA(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return;
+        const DWORD error = GetLastError();
+        if (tried == kTries || !heldByAnotherProgram(error, target))
+            throw windowsFailure(error, "cannot replace " + target);
+        Sleep(kWaitMilliseconds);
+    }
+}
+
 }  // namespace
 
 std::string readFileStart(const std::string& path, std::size_t size)
@@ -136,8 +164,7 @@ void writeFileSafely(const std::string& path, std::string_view head)
     if (!FlushFileBuffers(file.handle) || !file.close())
         failWindows(std::string("cannot write ") + temporary);
     old.close();
-    if (!MoveFileExA(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        failWindows("cannot replace " + target);
+    replaceWaitingForOthers(temporary, target);
     remover.keep = true;
 }
 

@@ -27,7 +27,7 @@ std::optional<std::string> findWindowsProgram(const std::string& piece)
     if (piece.empty())
         return std::nullopt;
     const char* path = std::getenv("PATH");
-    const auto directories = piece.find_first_of("\\/:") != std::string::npos
+    const auto directories = findSeparator(piece) != std::string::npos || piece.find(':') != std::string::npos
                                  ? std::vector<std::string>{std::string()}
                                  : splitSearchPath(path ? path : "");
     for (const auto& directory : directories) {

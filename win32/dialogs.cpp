@@ -1,5 +1,6 @@
 #include "win32/dialogs.h"
 
+#include "system/ansi_text.h"
 #include "win32/resource_ids.h"
 #include "win32/window_text.h"
 
@@ -43,13 +44,16 @@ INT_PTR CALLBACK inputBoxProcedure(HWND dialog, UINT message, WPARAM wParam, LPA
     return FALSE;
 }
 
-std::optional<std::string> openFileDialog(HWND owner, const std::string& filter, int filterIndex,
+// Wide, so that a file in a folder such as "Łódź" comes back as a path
+// that opens it: as itself where the code page holds it, else in short form.
+std::optional<std::string> openFileDialog(HWND owner, const std::wstring& filter, int filterIndex,
                                           const std::string& startPath)
 {
-    std::string file(32768, '\0');
-    if (startPath.size() < file.size())
-        file.replace(0, startPath.size(), startPath);
-    OPENFILENAMEA dialog{};
+    std::wstring file(32768, L'\0');
+    const auto start = wideFromAnsi(startPath);
+    if (start.size() < file.size())
+        file.replace(0, start.size(), start);
+    OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
     dialog.lpstrFilter = filter.c_str();
@@ -58,9 +62,9 @@ std::optional<std::string> openFileDialog(HWND owner, const std::string& filter,
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     // The current directory is the window's to change, never the dialog's.
     dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameA(&dialog))
+    if (!GetOpenFileNameW(&dialog))
         return std::nullopt;
-    return std::string(file.c_str());
+    return ansiPath(file.c_str());
 }
 
 }  // namespace
@@ -77,12 +81,12 @@ std::string showInputBox(HINSTANCE instance, HWND owner, const std::string& prom
 std::optional<std::string> showOpenFileDialog(HWND owner, const std::vector<FileFilter>& filters, int filterIndex,
                                               const std::string& startPath)
 {
-    std::string filter;  // "description\0patterns\0...", ended by one more "\0"
+    std::wstring filter;  // "description\0patterns\0...", ended by one more "\0"
     for (const auto& pair : filters) {
-        filter += pair.description;
-        filter += '\0';
-        filter += pair.patterns;
-        filter += '\0';
+        filter += wideFromAnsi(pair.description);
+        filter += L'\0';
+        filter += wideFromAnsi(pair.patterns);
+        filter += L'\0';
     }
     if (auto chosen = openFileDialog(owner, filter, filterIndex, startPath))
         return chosen;

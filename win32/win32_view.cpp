@@ -138,7 +138,11 @@ HWND Win32View::control(std::string_view name) const
 
 void Win32View::setOptionEnabled(std::size_t emulator, bool enabled)
 {
-    EnableWindow(m_emulators.at(emulator).option, enabled);
+    HWND option = m_emulators.at(emulator).option;
+    if (!enabled)
+        moveFocusOnFrom(option);
+    EnableWindow(option, enabled);
+    keepOneOptionTabStop();
 }
 
 void Win32View::setOptionSelected(std::size_t emulator, bool selected)
@@ -147,6 +151,7 @@ void Win32View::setOptionSelected(std::size_t emulator, bool selected)
     for (std::size_t i = 0; i < m_emulators.size(); ++i)
         if (i == emulator || selected)
             Button_SetCheck(m_emulators[i].option, i == emulator && selected ? BST_CHECKED : BST_UNCHECKED);
+    keepOneOptionTabStop();
 }
 
 void Win32View::setParameterText(std::size_t emulator, const std::string& text)
@@ -166,7 +171,10 @@ std::string Win32View::parameterText(std::size_t emulator) const
 
 void Win32View::setParameterEnabled(std::size_t emulator, bool enabled)
 {
-    EnableWindow(m_emulators.at(emulator).box, enabled);
+    HWND box = m_emulators.at(emulator).box;
+    if (!enabled)
+        moveFocusOnFrom(box);
+    EnableWindow(box, enabled);
 }
 
 void Win32View::setSetupChecked(std::size_t emulator, bool checked)
@@ -198,20 +206,70 @@ void Win32View::showDirectories(std::shared_ptr<const DirectoryRows> rows)
     fillList(Dir1, m_directories->count(), [&](std::size_t i) -> const std::string& { return m_directories->nameAt(i); });
 }
 
+template <class Show>
+auto Win32View::keepingFocus(Show show)
+{
+    HWND focus = GetFocus();
+    struct GiveBack {
+        HWND focus;
+        HWND window;
+        ~GiveBack()
+        {
+            if (focus && IsChild(window, focus) && IsWindowEnabled(focus) && IsWindowVisible(focus))
+                SetFocus(focus);
+        }
+    } giveBack{focus, m_window};
+    return show();
+}
+
 void Win32View::messageBox(const std::string& text)
 {
-    MessageBoxA(m_window, text.c_str(), "Varnix", MB_OK);
+    keepingFocus([&] { return MessageBoxA(m_window, text.c_str(), "Varnix", MB_OK); });
 }
 
 std::string Win32View::inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText)
 {
-    return showInputBox(m_instance, m_window, prompt, caption, defaultText);
+    return keepingFocus([&] { return showInputBox(m_instance, m_window, prompt, caption, defaultText); });
 }
 
 std::optional<std::string> Win32View::openFile(const std::vector<FileFilter>& filters, int filterIndex,
                                                const std::string& startPath)
 {
-    return showOpenFileDialog(m_window, filters, filterIndex, startPath);
+    return keepingFocus([&] { return showOpenFileDialog(m_window, filters, filterIndex, startPath); });
+}
+
+void Win32View::keepOneOptionTabStop()
+{
+    HWND stop = nullptr;
+    for (const auto& controls : m_emulators)
+        if (!stop && IsWindowEnabled(controls.option) && Button_GetCheck(controls.option) == BST_CHECKED)
+            stop = controls.option;
+    for (const auto& controls : m_emulators)
+        if (!stop && IsWindowEnabled(controls.option))
+            stop = controls.option;
+    for (const auto& controls : m_emulators) {
+        const auto style = GetWindowLongPtrA(controls.option, GWL_STYLE);
+        SetWindowLongPtrA(controls.option, GWL_STYLE,
+                          controls.option == stop ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP));
+    }
+}
+
+void Win32View::moveFocusOnFrom(HWND control)
+{
+    if (GetFocus() != control)
+        return;
+    // Not onto an unchecked option button: taking the focus can check it.
+    const auto uncheckedOption = [this](HWND candidate) {
+        const ControlSpec* spec = specOf(candidate);
+        return spec && spec->kind == ControlKind::OptionButton && Button_GetCheck(candidate) != BST_CHECKED;
+    };
+    HWND next = control;
+    for (std::size_t step = 0; step <= m_emulators.size(); ++step) {
+        next = GetNextDlgTabItem(m_window, next, FALSE);
+        if (!next || next == control || !uncheckedOption(next))
+            break;
+    }
+    SetFocus(next && next != control ? next : m_window);
 }
 
 bool Win32View::openAddress(const std::string& address)
@@ -246,6 +304,7 @@ LRESULT CALLBACK Win32View::windowProcedure(HWND window, UINT message, WPARAM wP
         HANDLE_MSG(window, WM_DRAWITEM, onDrawItem);
         HANDLE_MSG(window, WM_SETCURSOR, onSetCursor);
         HANDLE_MSG(window, WM_DESTROY, onDestroy);
+        HANDLE_MSG(window, WM_ACTIVATE, onActivate);
     case WM_DPICHANGED:
         onDpiChanged(window, HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -296,6 +355,7 @@ void Win32View::createControls()
     }
     fileRoms = control("fileRoms");
     Dir1 = control("Dir1");
+    keepOneOptionTabStop();
 }
 
 void Win32View::placeControls()
@@ -339,7 +399,7 @@ void Win32View::onCommand(HWND window, int id, HWND control, UINT code)
     if (control) {
         view.reportCommand(control, code);
     } else if (id == kSaveConfigId) {
-        view.m_form->mnuConfig_Click();
+        view.keepingFocus([&] { view.m_form->mnuConfig_Click(); });
     } else if (id == kExitId) {
         view.m_form->mnuExit_Click();
     } else if (id >= kFirstSetupEntryId && id < kFirstSetupEntryId + static_cast<int>(kEmulators.size())) {
@@ -351,8 +411,10 @@ void Win32View::reportCommand(HWND control, UINT code)
 {
     Form1& form = *m_form;
     for (std::size_t i = 0; i < m_emulators.size(); ++i) {
-        if (control == m_emulators[i].option && code == BN_CLICKED)
+        if (control == m_emulators[i].option && code == BN_CLICKED) {
+            keepOneOptionTabStop();  // the click moved the check
             return form.optionClicked(i);
+        }
         if (control == m_emulators[i].picture && code == STN_CLICKED)
             return form.pictureClicked(i);
     }
@@ -459,6 +521,23 @@ BOOL Win32View::onSetCursor(HWND window, HWND under, UINT hitTest, UINT mouseMes
 void Win32View::onDestroy(HWND)
 {
     PostQuitMessage(0);
+}
+
+void Win32View::onActivate(HWND window, UINT state, HWND other, BOOL minimized)
+{
+    // As a dialog does: the control that had the focus gets it back when the
+    // window is active again (after a modal box, or another program).
+    auto& view = self(window);
+    HWND focus = GetFocus();
+    if (state == WA_INACTIVE) {
+        if (focus && IsChild(window, focus))
+            view.m_focusWhileInactive = focus;
+        return;
+    }
+    if (!minimized && IsWindow(view.m_focusWhileInactive) && IsWindowEnabled(view.m_focusWhileInactive))
+        SetFocus(view.m_focusWhileInactive);
+    else
+        FORWARD_WM_ACTIVATE(window, state, other, minimized, DefWindowProcA);
 }
 
 void Win32View::onDpiChanged(HWND window, UINT dpi, const RECT& suggested)

@@ -70,6 +70,7 @@ private:
     static void onDrawItem(HWND window, const DRAWITEMSTRUCT* item);
     static BOOL onSetCursor(HWND window, HWND under, UINT hitTest, UINT mouseMessage);
     static void onDestroy(HWND window);
+    static void onActivate(HWND window, UINT state, HWND other, BOOL minimized);
     static void onDpiChanged(HWND window, UINT dpi, const RECT& suggested);
 
     void createControls();
@@ -80,6 +81,17 @@ private:
     void drawPicture(const DRAWITEMSTRUCT& item, const ControlSpec& spec) const;
     void drawDirectoryRow(const DRAWITEMSTRUCT& item) const;
     void reportCommand(HWND control, UINT code);
+    // The option buttons are one tab stop at all times: the checked one, or
+    // the first enabled one when none is (a radio button drops its stop when
+    // it is unchecked).
+    void keepOneOptionTabStop();
+    // Moves the focus off `control`, which is being disabled, to the next
+    // control that Tab reaches.
+    void moveFocusOnFrom(HWND control);
+    // Runs `show`, a modal box or dialog, and gives the focus back to the
+    // control that had it.
+    template <class Show>
+    auto keepingFocus(Show show);
 
     HINSTANCE m_instance;
     HWND m_window = nullptr;
@@ -89,6 +101,7 @@ private:
     std::array<EmulatorControls, 4> m_emulators;
     HWND fileRoms = nullptr;
     HWND Dir1 = nullptr;
+    HWND m_focusWhileInactive = nullptr;  // given back when the window is active again
     std::shared_ptr<const std::vector<std::string>> m_files;
     std::shared_ptr<const DirectoryRows> m_directories;
 
