@@ -18,6 +18,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -25,6 +26,25 @@
 
 namespace varnix {
 namespace {
+
+// Runs `show`, a modal box or dialog, and gives the focus back to the
+// control that had it: the window is active again and that control has it.
+template <class Show>
+auto keepingFocus(QWidget* window, Show show)
+{
+    const QPointer<QWidget> focus = window->focusWidget();
+    struct GiveBack {
+        QWidget* window;
+        const QPointer<QWidget>& focus;
+        ~GiveBack()
+        {
+            window->activateWindow();
+            if (focus && focus->isEnabled() && focus->isVisible())
+                focus->setFocus(Qt::OtherFocusReason);
+        }
+    } giveBack{window, focus};
+    return show();
+}
 
 QString fromBytes(const std::string& bytes)
 {
@@ -74,6 +94,7 @@ QtView::QtView(QWidget* parent)
         emulator.setupEntry = findChild<QAction*>(QLatin1String(row.setupEntry));
         m_options->addButton(emulator.option);
     }
+    keepOneOptionTabStop();
     fileRoms->setFocus();
 }
 
@@ -106,7 +127,10 @@ void QtView::attach(Form1& form)
     for (std::size_t i = 0; i < m_emulators.size(); ++i) {
         const auto& emulator = m_emulators[i];
         // Only the user's clicks: a selection made by Form1 is not echoed.
-        connect(emulator.option, &QRadioButton::clicked, this, [&form, i] { form.optionClicked(i); });
+        connect(emulator.option, &QRadioButton::clicked, this, [this, &form, i] {
+            keepOneOptionTabStop();  // the click moved the check
+            form.optionClicked(i);
+        });
         connect(emulator.picture, &ClickLabel::clicked, this, [&form, i] { form.pictureClicked(i); });
         // A checkable entry toggles itself; Form1 sets its check mark.
         connect(emulator.setupEntry, &QAction::triggered, this, [this, &form, i] {
@@ -114,7 +138,7 @@ void QtView::attach(Form1& form)
             form.setupEntryClicked(i);
         });
     }
-    connect(m_saveEntry, &QAction::triggered, this, [&form] { form.mnuConfig_Click(); });
+    connect(m_saveEntry, &QAction::triggered, this, [this, &form] { keepingFocus(this, [&form] { form.mnuConfig_Click(); }); });
     connect(m_exitEntry, &QAction::triggered, this, [&form] { form.mnuExit_Click(); });
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
             [&form] { form.Command1_Click(); });
@@ -137,6 +161,7 @@ void QtView::showCentred()
 void QtView::setOptionEnabled(std::size_t emulator, bool enabled)
 {
     m_emulators.at(emulator).option->setEnabled(enabled);
+    keepOneOptionTabStop();
 }
 
 void QtView::setOptionSelected(std::size_t emulator, bool selected)
@@ -145,6 +170,20 @@ void QtView::setOptionSelected(std::size_t emulator, bool selected)
     m_options->setExclusive(selected);
     m_emulators.at(emulator).option->setChecked(selected);
     m_options->setExclusive(true);
+    keepOneOptionTabStop();
+}
+
+void QtView::keepOneOptionTabStop()
+{
+    QRadioButton* stop = nullptr;
+    for (const auto& emulator : m_emulators)
+        if (!stop && emulator.option->isEnabled() && emulator.option->isChecked())
+            stop = emulator.option;
+    for (const auto& emulator : m_emulators)
+        if (!stop && emulator.option->isEnabled())
+            stop = emulator.option;
+    for (const auto& emulator : m_emulators)
+        emulator.option->setFocusPolicy(emulator.option == stop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void QtView::setParameterText(std::size_t emulator, const std::string& text)
@@ -197,12 +236,14 @@ void QtView::showDirectories(std::shared_ptr<const DirectoryRows> rows)
 
 void QtView::messageBox(const std::string& text)
 {
-    showMessageBox(this, fromBytes(text));
+    keepingFocus(this, [&] { showMessageBox(this, fromBytes(text)); });
 }
 
 std::string QtView::inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText)
 {
-    return toBytes(showInputBox(this, fromBytes(prompt), fromBytes(caption), fromBytes(defaultText)));
+    return keepingFocus(this, [&] {
+        return toBytes(showInputBox(this, fromBytes(prompt), fromBytes(caption), fromBytes(defaultText)));
+    });
 }
 
 std::optional<std::string> QtView::openFile(const std::vector<FileFilter>& filters, int filterIndex,
@@ -217,7 +258,7 @@ std::optional<std::string> QtView::openFile(const std::vector<FileFilter>& filte
         shown << fromBytes(filter.description) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) +
                      QLatin1Char(')');
     }
-    const auto chosen = showOpenFileDialog(this, shown, filterIndex, fromBytes(startPath));
+    const auto chosen = keepingFocus(this, [&] { return showOpenFileDialog(this, shown, filterIndex, fromBytes(startPath)); });
     return chosen ? std::optional<std::string>(toBytes(*chosen)) : std::nullopt;
 }
 

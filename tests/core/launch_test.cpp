@@ -265,3 +265,21 @@ TEST_F(Launch, TheHomePageLinkOpensTheAddressAndNothingElse)
     EXPECT_EQ(view.messages[0], "The home page could not be opened: http://www.varnix.example/");
     EXPECT_FALSE(view.ended);
 }
+
+TEST_F(Launch, ANameTheCodePageCannotHoldStartsNothingWhereNoShortNameStandsIn)
+{
+    if (!kWindowsPaths)
+        GTEST_SKIP() << "only Windows names can be beyond the code page";
+    // The volume keeps no short names: the system could give the name only
+    // with "?" for what the code page lacks.
+    system.listing = std::vector<std::string>{"?.smc", "?.zip", "plain.smc"};
+    start();
+    for (const auto& [name, file] : {std::pair("optSnes", "?.smc"), std::pair("optMAME", "?.zip")}) {
+        choose(name, "");
+        selectFile(file);
+        play();
+    }
+    EXPECT_TRUE(system.starts.empty());
+    ASSERT_EQ(view.messages.size(), 2u);
+    EXPECT_NE(view.messages[0].find("?.smc cannot be passed to SNES"), std::string::npos) << view.messages[0];
+}

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 using namespace varnix;
@@ -31,6 +32,19 @@ void typeInto(QWidget* box, const QString& text)
         QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
         QApplication::sendEvent(box, &press);
     }
+}
+
+// Presses OK on the next modal box as soon as it shows, as a user would.
+void answerNextBox()
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer] {
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->close();
+            timer->deleteLater();
+        }
+    });
+    timer->start(10);
 }
 
 class QtViewTest : public QtFormTest {
@@ -112,6 +126,40 @@ TEST_F(QtViewTest, TheViewShowsWhatForm1SetsAndBoxesCountBytes)
     text1->clear();
     typeInto(text1, QString(16, QChar(0xe9)));
     EXPECT_EQ(text1->text(), QString(15, QChar(0xe9))) << "the 16th would need bytes 31 and 32";
+}
+
+TEST_F(QtViewTest, TheOptionButtonsAreOneTabStopAndTheFocusComesBackAfterABox)
+{
+    view.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    // The option buttons that Tab reaches, going once round the window.
+    const auto optionStops = [&] {
+        control<FileListBox>("fileRoms")->setFocus();
+        QStringList stops;
+        for (int i = 0; i < 12; ++i) {
+            QTest::keyClick(&view, Qt::Key_Tab);
+            if (auto* option = qobject_cast<QRadioButton*>(QApplication::focusWidget()))
+                stops << option->objectName();
+        }
+        stops.removeDuplicates();
+        return stops;
+    };
+    EXPECT_EQ(optionStops(), QStringList{"optSnes"}) << "none checked: the first enabled one";
+
+    std::filesystem::remove_all(dir.file("r/snes"));
+    control<QRadioButton>("optSnes")->setFocus();
+    answerNextBox();
+    QTest::keyClick(control<QRadioButton>("optSnes"), Qt::Key_Space);  // "Incorrect directory please run setup!"
+    EXPECT_FALSE(control<QRadioButton>("optSnes")->isEnabled());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view)) << "the window is active again";
+    EXPECT_EQ(optionStops(), QStringList{"optNeoRage"});
+
+    auto* text3 = control<QLineEdit>("Text3");
+    text3->setFocus();
+    answerNextBox();
+    view.messageBox("a message");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+    EXPECT_EQ(QApplication::focusWidget(), text3);
 }
 
 #include "qt_view_test.moc"

@@ -7,6 +7,7 @@
 #include "system/machine.h"
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 // The real file system, with a program directory chosen by the test and a
@@ -20,6 +21,8 @@ public:
     };
     std::vector<Start> starts;
     bool startFails = false;
+    // When set, the file listing the system gives instead of the real one.
+    std::optional<std::vector<std::string>> listing;
 
     FakeSystem(std::string programDir, std::string currentDir)
         : m_programDir(std::move(programDir)), m_currentDir(std::move(currentDir))
@@ -31,13 +34,16 @@ public:
     void changeDirectory(const std::string& directory) override
     {
         const auto name = varnix::withoutTrailingBlanks(directory);
-        if (!std::filesystem::is_directory(name))
+        try {
+            m_machine.listSubdirectories(name);  // names in the system's code page, as the machine reads them
+        } catch (const varnix::Failure&) {
             throw varnix::Failure("cannot change to " + name, "No such file or directory");
+        }
         m_currentDir = name;
     }
     std::vector<std::string> listFiles(const std::string& directory) const override
     {
-        return m_machine.listFiles(directory);
+        return listing ? *listing : m_machine.listFiles(directory);
     }
     std::vector<std::string> listSubdirectories(const std::string& directory) const override
     {

@@ -10,6 +10,10 @@
 
 #include <windowsx.h>
 
+#include <atomic>
+#include <filesystem>
+#include <thread>
+
 using namespace varnix;
 
 namespace {
@@ -26,6 +30,35 @@ const ControlSpec& specOf(HWND control)
     return kControls.at(static_cast<std::size_t>(GetDlgCtrlID(control) - kFirstControlId));
 }
 
+// Presses OK on every "Varnix" message box while it lives, as a user would.
+class BoxCloser {
+public:
+    BoxCloser()
+        : m_thread([this] {
+              while (!m_stop) {
+                  if (HWND box = FindWindowA("#32770", "Varnix")) {
+                      PostMessageA(box, WM_COMMAND, IDOK, 0);
+                      ++closed;
+                      while (IsWindow(box))
+                          Sleep(10);
+                  }
+                  Sleep(10);
+              }
+          })
+    {
+    }
+    ~BoxCloser()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    std::atomic<int> closed{0};
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::thread m_thread;
+};
+
 // The real window over Form1 and a system that records starts: SNES set up
 // with two ROMs, Genesis not set up.
 class Win32ViewTest : public ::testing::Test {
@@ -38,6 +71,8 @@ protected:
         record.set(Field::SnesExe, dir.file("emu.exe"));
         record.set(Field::SnesRomDir, dir.file("r/snes"));
         record.set(Field::SnesParams, "-s");
+        record.set(Field::MameExe, dir.file("mame.exe"));
+        record.set(Field::MameRomDir, dir.file("r/snes"));
         dir.write("start/varnix.dat", std::string(record.bytes()));
         dir.write("program/keep", "");
         view.attach(form);
@@ -118,4 +153,40 @@ TEST_F(Win32ViewTest, ShowsWhatForm1SetsAndReportsEachControl)
 
     menu(kExitId);
     EXPECT_FALSE(IsWindow(view.window()));
+}
+
+TEST_F(Win32ViewTest, TheOptionButtonsAreOneTabStopAndTheFocusComesBackAfterABox)
+{
+    // The option buttons Tab reaches, going once round the window.
+    const auto optionStops = [&] {
+        std::vector<std::string_view> stops;
+        HWND first = view.control("fileRoms");
+        for (HWND at = GetNextDlgTabItem(view.window(), first, FALSE); at && at != first;
+             at = GetNextDlgTabItem(view.window(), at, FALSE))
+            if (specOf(at).kind == ControlKind::OptionButton)
+                stops.push_back(specOf(at).name);
+        return stops;
+    };
+    EXPECT_EQ(optionStops(), std::vector<std::string_view>{"optSnes"}) << "none checked: the first enabled one";
+
+    // A choice that fails ("Incorrect directory please run setup!") leaves
+    // none checked: the stop moves on to the first enabled one.
+    std::filesystem::remove_all(dir.file("r/snes"));
+    SetFocus(view.control("optSnes"));
+    {
+        BoxCloser closer;
+        SendMessageA(view.control("optSnes"), BM_CLICK, 0, 0);
+        EXPECT_EQ(closer.closed, 1);
+    }
+    EXPECT_FALSE(IsWindowEnabled(view.control("optSnes")));
+    EXPECT_EQ(optionStops(), std::vector<std::string_view>{"optMAME"});
+    ASSERT_TRUE(GetFocus());
+    EXPECT_TRUE(IsWindowEnabled(GetFocus())) << "the focus moved on from the disabled button";
+
+    SetFocus(view.control("Text4"));
+    {
+        BoxCloser closer;
+        view.messageBox("a message");
+    }
+    EXPECT_EQ(GetFocus(), view.control("Text4"));
 }
