@@ -5,6 +5,7 @@
 #include "core/form1.h"
 #include "core/launch_rules.h"
 #include "system/ansi_text.h"
+#include "system/directories.h"
 #include "system/file_io.h"
 #include "system/short_path.h"
 #include "support/fake_system.h"
@@ -119,6 +120,12 @@ TEST(CodePage932, ASecondByteThatIsABackslashNeverSeparatesNames)
     window.form.mnuConfig_Click();
     EXPECT_TRUE(window.view.messages.empty()) << window.view.messages.front();
     EXPECT_EQ(readFile(home + "\\varnix.dat").substr(230, 6), "-saved");
+
+    // The PLAY and the save go to such a directory, and read it back.
+    const auto previous = currentDirectory();
+    changeDirectory(home);
+    EXPECT_EQ(currentDirectory(), home);
+    changeDirectory(previous);
 
     // A last name of 28 double-byte characters is within the 29 counted.
     std::string name;
