@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Times a start of varnix.exe under Wine until its window is on screen
-# (mapped), against a bare window of the same size with a menu started the
-# same way; median of several starts each. Run on a display with a booted
-# WINEPREFIX:  bench/win32_start.sh build-windows
+# (mapped), against a bare window of the same size with a menu
+# (bench/bare_window.exe) started the same way, in turn; median of nine
+# starts each. Run on a display with a booted WINEPREFIX:
+#   bench/win32_start.sh build-windows
 set -euo pipefail
 build=$(realpath "${1:-build-windows}")
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -24,10 +25,10 @@ time_start() {
 }
 median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 
-wineserver -p
-for _ in 1 2 3 4 5 6 7; do
+wineserver -p 2>/dev/null || true  # one may be running already
+for _ in 1 2 3 4 5 6 7 8 9; do
   time_start '^Varnix   v0\.31$' wine varnix.exe >>"$work/varnix"
-  time_start '^Bare Varnix bench$' wine "$build/bench/win32_bench.exe" --bare-window >>"$work/bare"
+  time_start '^Bare Varnix bench$' wine "$build/bench/bare_window.exe" >>"$work/bare"
 done
 varnix=$(median <"$work/varnix")
 bare=$(median <"$work/bare")

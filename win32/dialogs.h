@@ -18,7 +18,8 @@ std::string showInputBox(HINSTANCE instance, HWND owner, const std::string& prom
 
 // The system's Open dialog with `filters`, the 1-based `filterIndex`
 // preselected, starting at `startPath`; the chosen file's full path, or
-// nothing on Cancel. The current directory stays as it was.
+// nothing on Cancel. The current directory stays as it was. Throws Failure
+// when the system cannot show it.
 std::optional<std::string> showOpenFileDialog(HWND owner, const std::vector<FileFilter>& filters, int filterIndex,
                                               const std::string& startPath);
 

@@ -6,6 +6,7 @@
 #include "win32/controls.h"
 #include "win32/dialogs.h"
 #include "win32/resource_ids.h"
+#include "win32/system_function.h"
 #include "win32/window_text.h"
 
 #include <shellapi.h>
@@ -235,7 +236,12 @@ std::string Win32View::inputBox(const std::string& prompt, const std::string& ca
 std::optional<std::string> Win32View::openFile(const std::vector<FileFilter>& filters, int filterIndex,
                                                const std::string& startPath)
 {
-    return keepingFocus([&] { return showOpenFileDialog(m_window, filters, filterIndex, startPath); });
+    try {
+        return keepingFocus([&] { return showOpenFileDialog(m_window, filters, filterIndex, startPath); });
+    } catch (const Failure& failure) {
+        messageBox(std::string("The Open dialog could not be shown: ") + failure.what());
+        return std::nullopt;  // as Cancel: the setup goes on with the path chosen last
+    }
 }
 
 void Win32View::keepOneOptionTabStop()
@@ -274,8 +280,13 @@ void Win32View::moveFocusOnFrom(HWND control)
 
 bool Win32View::openAddress(const std::string& address)
 {
-    const auto result = ShellExecuteA(m_window, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-    return reinterpret_cast<INT_PTR>(result) > 32;
+    try {
+        static const auto shellExecute = systemFunction<decltype(ShellExecuteA)>(L"shell32.dll", "ShellExecuteA");
+        const auto result = shellExecute(m_window, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        return reinterpret_cast<INT_PTR>(result) > 32;
+    } catch (const Failure&) {
+        return false;  // reported as any other address that could not be opened
+    }
 }
 
 void Win32View::endProgram()
