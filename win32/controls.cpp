@@ -98,7 +98,7 @@ std::vector<std::size_t> creationOrder()
     return order;
 }
 
-HWND createControl(std::size_t index, HWND parent, HINSTANCE instance, bool startsGroup)
+HWND createControl(std::size_t index, HWND parent, HINSTANCE instance, bool startsGroup, UINT dpi)
 {
     const ControlSpec& spec = kControls[index];
     const auto windowClass = windowClassFor(spec);
@@ -112,7 +112,7 @@ HWND createControl(std::size_t index, HWND parent, HINSTANCE instance, bool star
     const auto text = std::string(spec.kind == ControlKind::TextBox ? std::string_view()
                                   : spec.text.empty()              ? spec.accessibleName
                                                                    : spec.text);
-    const RECT rect = controlRect(spec, 96);
+    const RECT rect = controlRect(spec, dpi);
     HWND control = CreateWindowExA(windowClass.exStyle, windowClass.name, text.c_str(), style, rect.left, rect.top,
                                    rect.right - rect.left, rect.bottom - rect.top, parent,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),

@@ -32,7 +32,7 @@ std::vector<std::size_t> creationOrder();
 
 // Makes the layout's control `index` as a child of `parent`, hidden when
 // it is the directory list, at 96 dpi; the view places it for its monitor.
-HWND createControl(std::size_t index, HWND parent, HINSTANCE instance, bool startsGroup);
+HWND createControl(std::size_t index, HWND parent, HINSTANCE instance, bool startsGroup, UINT dpi);
 
 // The menu bar, its Setup entries checked, in the emulator table's order.
 HMENU createMenuBar();

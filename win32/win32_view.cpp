@@ -345,8 +345,8 @@ BOOL Win32View::onCreate(HWND window, LPCREATESTRUCT)
                                              view.m_instance, std::string(spec.picture).c_str(), IMAGE_BITMAP, 0, 0,
                                              LR_CREATEDIBSECTION))));
     }
-    view.createControls();
-    view.placeControls();
+    view.createControls();  // at their places for the DPI already
+    view.applyFonts(false);
     return TRUE;
 }
 
@@ -356,7 +356,7 @@ void Win32View::createControls()
     bool firstOption = true;
     for (const auto index : creationOrder()) {
         const bool isOption = kControls[index].kind == ControlKind::OptionButton;
-        m_controls[index] = createControl(index, m_window, m_instance, isOption && firstOption);
+        m_controls[index] = createControl(index, m_window, m_instance, isOption && firstOption, m_dpi);
         firstOption = firstOption && !isOption;
     }
     for (std::size_t i = 0; i < kEmulators.size(); ++i) {
@@ -371,13 +371,20 @@ void Win32View::createControls()
 
 void Win32View::placeControls()
 {
-    // One font object per distinct font of the layout, made anew for the DPI.
-    std::vector<GdiObject<HFONT>> fonts;
-    std::vector<std::size_t> fontOwners;  // the first control with each font
     for (std::size_t i = 0; i < kControls.size(); ++i) {
         const RECT rect = controlRect(kControls[i], m_dpi);
         SetWindowPos(m_controls[i], nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    applyFonts(true);
+}
+
+void Win32View::applyFonts(bool redraw)
+{
+    // One font object per distinct font of the layout, made anew for the DPI.
+    std::vector<GdiObject<HFONT>> fonts;
+    std::vector<std::size_t> fontOwners;  // the first control with each font
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
         const auto sameFont = [&](std::size_t owner) {
             const auto& a = kControls[owner].font;
             const auto& b = kControls[i].font;
@@ -389,7 +396,7 @@ void Win32View::placeControls()
             fonts.push_back(createControlFont(kControls[i], m_dpi));
             fontOwners.push_back(i);
         }
-        SetWindowFont(m_controls[i], fonts[font].get(), TRUE);
+        SetWindowFont(m_controls[i], fonts[font].get(), redraw);
     }
     m_fonts = std::move(fonts);  // the ones the controls had go now
     // The directory list draws its rows itself, one line of its font high.

@@ -74,7 +74,9 @@ private:
     static void onDpiChanged(HWND window, UINT dpi, const RECT& suggested);
 
     void createControls();
-    // Places every control and gives it its font for the window's DPI.
+    // Gives every control its font for the window's DPI; `redraw` once shown.
+    void applyFonts(bool redraw);
+    // Places every control for a new DPI, with its font.
     void placeControls();
     HBRUSH brushFor(Rgb colour) const;
     const ControlSpec* specOf(HWND control) const;

@@ -4,10 +4,12 @@
 #include "support/fake_system.h"
 #include "support/temp_dir.h"
 #include "win32/controls.h"
+#include "win32/system_function.h"
 #include "win32/win32_view.h"
 
 #include <gtest/gtest.h>
 
+#include <commdlg.h>
 #include <windowsx.h>
 
 #include <filesystem>
@@ -133,6 +135,12 @@ TEST_F(Win32ViewTest, ShowsWhatForm1SetsAndReportsEachControl)
 
     menu(kExitId);
     EXPECT_FALSE(IsWindow(view.window()));
+}
+
+TEST(SystemFunction, ADllThatCannotBeLoadedIsAFailureNotACrash)
+{
+    EXPECT_THROW(systemFunction<decltype(GetOpenFileNameW)>(L"no-such-comdlg.dll", "GetOpenFileNameW"), Failure);
+    EXPECT_THROW(systemFunction<decltype(GetOpenFileNameW)>(L"kernel32.dll", "GetOpenFileNameW"), Failure);
 }
 
 TEST_F(Win32ViewTest, TheOptionButtonsAreOneTabStopAndTheFocusComesBackAfterABox)
