@@ -5,10 +5,10 @@
 //   - the window on screen (created, loaded, shown, painted) against a bare
 //     window of the same size with a menu.
 // Prints the median of several runs. Run: wine build-windows/bench/win32_bench.exe
+#include "bench/bare_window.h"
 #include "core/config_record.h"
 #include "core/emulator_table.h"
 #include "core/form1.h"
-#include "core/form1_layout.h"
 #include "system/encoding.h"
 #include "system/machine.h"
 #include "win32/win32_view.h"
@@ -91,23 +91,9 @@ int bareListing(const std::string& directory)
     return count;
 }
 
-LRESULT CALLBACK bareProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 HWND bareWindow(HINSTANCE instance)
 {
-    HMENU bar = CreateMenu();
-    for (const char* caption : {"&File", "Se&tup"})
-        AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), caption);
-    RECT frame{0, 0, kClientWidthTwips / kTwipsPerPixel, kClientHeightTwips / kTwipsPerPixel};
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    AdjustWindowRectEx(&frame, style, TRUE, 0);
-    HWND window = CreateWindowExA(0, "BareBench", "Bare", style, 100, 100, frame.right - frame.left,
-                                  frame.bottom - frame.top, nullptr, bar, instance, nullptr);
-    ShowWindow(window, SW_SHOWNOACTIVATE);
-    UpdateWindow(window);
+    HWND window = showBareWindow(instance, "Bare", SW_SHOWNOACTIVATE);
     pumpMessages();
     return window;
 }
@@ -130,12 +116,6 @@ int main()
 {
     useSystemEncoding();
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA bareClass{};
-    bareClass.lpfnWndProc = bareProcedure;
-    bareClass.hInstance = instance;
-    bareClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    bareClass.lpszClassName = "BareBench";
-    RegisterClassA(&bareClass);
     const auto roms = makeWorkspace();
     Machine machine;
 
