@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -60,5 +61,22 @@ inline constexpr MenuSpec kFileMenu{"mnuFile", "&File"};
 inline constexpr std::array<MenuEntrySpec, 2> kFileMenuEntries{{{"mnuConfig", "S&ave Config"}, {"mnuExit", "E&xit"}}};
 // Its entries are the emulators' Setup entries, checkable, in the table's order.
 inline constexpr MenuSpec kSetupMenu{"mnuSetup", "Se&tup"};
+
+// The one option button of `count` that Tab stops at: the checked one that
+// is enabled, else the first enabled one; none when none is enabled. (A
+// window's own radio group leaves the stop on the button checked last, even
+// once it is unchecked and disabled.)
+template <class Enabled, class Checked>
+std::optional<std::size_t> optionTabStop(std::size_t count, Enabled isEnabled, Checked isChecked)
+{
+    std::optional<std::size_t> firstEnabled;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (isEnabled(i) && isChecked(i))
+            return i;
+        if (isEnabled(i) && !firstEnabled)
+            firstEnabled = i;
+    }
+    return firstEnabled;
+}
 
 }  // namespace varnix

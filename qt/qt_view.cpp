@@ -138,7 +138,8 @@ void QtView::attach(Form1& form)
             form.setupEntryClicked(i);
         });
     }
-    connect(m_saveEntry, &QAction::triggered, this, [this, &form] { keepingFocus(this, [&form] { form.mnuConfig_Click(); }); });
+    connect(m_saveEntry, &QAction::triggered, this,
+            [this, &form] { keepingFocus(this, [&form] { form.mnuConfig_Click(); }); });
     connect(m_exitEntry, &QAction::triggered, this, [&form] { form.mnuExit_Click(); });
     connect(findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked, this,
             [&form] { form.Command1_Click(); });
@@ -175,15 +176,11 @@ void QtView::setOptionSelected(std::size_t emulator, bool selected)
 
 void QtView::keepOneOptionTabStop()
 {
-    QRadioButton* stop = nullptr;
-    for (const auto& emulator : m_emulators)
-        if (!stop && emulator.option->isEnabled() && emulator.option->isChecked())
-            stop = emulator.option;
-    for (const auto& emulator : m_emulators)
-        if (!stop && emulator.option->isEnabled())
-            stop = emulator.option;
-    for (const auto& emulator : m_emulators)
-        emulator.option->setFocusPolicy(emulator.option == stop ? Qt::StrongFocus : Qt::ClickFocus);
+    const auto stop = optionTabStop(
+        m_emulators.size(), [&](std::size_t i) { return m_emulators[i].option->isEnabled(); },
+        [&](std::size_t i) { return m_emulators[i].option->isChecked(); });
+    for (std::size_t i = 0; i < m_emulators.size(); ++i)
+        m_emulators[i].option->setFocusPolicy(stop == i ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void QtView::setParameterText(std::size_t emulator, const std::string& text)

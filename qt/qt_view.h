@@ -59,9 +59,7 @@ private:
     };
 
     void createMenus();
-    // The option buttons are one tab stop at all times: the checked one, or
-    // the first enabled one when none is (an exclusive group leaves the stop
-    // on the button last checked, even once it is unchecked and disabled).
+    // The option buttons are one tab stop at all times (optionTabStop).
     void keepOneOptionTabStop();
 
     std::array<EmulatorControls, 4> m_emulators;

@@ -246,17 +246,13 @@ std::optional<std::string> Win32View::openFile(const std::vector<FileFilter>& fi
 
 void Win32View::keepOneOptionTabStop()
 {
-    HWND stop = nullptr;
-    for (const auto& controls : m_emulators)
-        if (!stop && IsWindowEnabled(controls.option) && Button_GetCheck(controls.option) == BST_CHECKED)
-            stop = controls.option;
-    for (const auto& controls : m_emulators)
-        if (!stop && IsWindowEnabled(controls.option))
-            stop = controls.option;
-    for (const auto& controls : m_emulators) {
-        const auto style = GetWindowLongPtrA(controls.option, GWL_STYLE);
-        SetWindowLongPtrA(controls.option, GWL_STYLE,
-                          controls.option == stop ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP));
+    const auto stop = optionTabStop(
+        m_emulators.size(), [&](std::size_t i) { return IsWindowEnabled(m_emulators[i].option) != FALSE; },
+        [&](std::size_t i) { return Button_GetCheck(m_emulators[i].option) == BST_CHECKED; });
+    for (std::size_t i = 0; i < m_emulators.size(); ++i) {
+        HWND option = m_emulators[i].option;
+        const auto style = GetWindowLongPtrA(option, GWL_STYLE);
+        SetWindowLongPtrA(option, GWL_STYLE, stop == i ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP));
     }
 }
 

@@ -83,9 +83,7 @@ private:
     void drawPicture(const DRAWITEMSTRUCT& item, const ControlSpec& spec) const;
     void drawDirectoryRow(const DRAWITEMSTRUCT& item) const;
     void reportCommand(HWND control, UINT code);
-    // The option buttons are one tab stop at all times: the checked one, or
-    // the first enabled one when none is (a radio button drops its stop when
-    // it is unchecked).
+    // The option buttons are one tab stop at all times (optionTabStop).
     void keepOneOptionTabStop();
     // Moves the focus off `control`, which is being disabled, to the next
     // control that Tab reaches.
