@@ -328,18 +328,15 @@ BOOL Win32View::onCreate(HWND window, LPCREATESTRUCT)
 {
     auto& view = self(window);
     view.m_dpi = GetDpiForWindow(window);
-    view.m_background.reset(static_cast<HBITMAP>(
-        LoadImageA(view.m_instance, "BACKGROUND", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    view.m_background = ResourcePicture(view.m_instance, "BACKGROUND");
     view.m_hand = LoadCursorA(view.m_instance, "HAND");
     view.m_brushes.emplace_back(0x000000, GdiObject<HBRUSH>(CreateSolidBrush(colourRef(0x000000))));
     for (const auto& spec : kControls) {
         if (spec.background && !view.brushFor(*spec.background))
             view.m_brushes.emplace_back(*spec.background, GdiObject<HBRUSH>(CreateSolidBrush(colourRef(*spec.background))));
         if (!spec.picture.empty())
-            view.m_pictures.emplace_back(std::string(spec.picture),
-                                         GdiObject<HBITMAP>(static_cast<HBITMAP>(LoadImageA(
-                                             view.m_instance, std::string(spec.picture).c_str(), IMAGE_BITMAP, 0, 0,
-                                             LR_CREATEDIBSECTION))));
+            view.m_pictures.emplace_back(spec.picture,
+                                         ResourcePicture(view.m_instance, std::string(spec.picture).c_str()));
     }
     view.createControls();  // at their places for the DPI already
     view.applyFonts(false);
@@ -458,18 +455,9 @@ BOOL Win32View::onEraseBkgnd(HWND window, HDC dc)
     RECT client;
     GetClientRect(window, &client);
     FillRect(dc, &client, view.brushFor(0x000000));
-    BITMAP picture{};
-    if (!view.m_background || !GetObjectA(view.m_background.get(), sizeof picture, &picture))
-        return TRUE;
     // At its natural size, scaled for the monitor; the part beyond the
     // client area is cut off.
-    HDC memory = CreateCompatibleDC(dc);
-    const auto previous = SelectObject(memory, view.m_background.get());
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, 0, 0, scaledPixels(picture.bmWidth, view.m_dpi), scaledPixels(picture.bmHeight, view.m_dpi), memory,
-               0, 0, picture.bmWidth, picture.bmHeight, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
+    view.drawAtNaturalSize(view.m_background, dc, 0, 0);
     return TRUE;
 }
 
@@ -487,16 +475,14 @@ void Win32View::drawPicture(const DRAWITEMSTRUCT& item, const ControlSpec& spec)
     FillRect(item.hDC, &item.rcItem, brushFor(0x000000));
     const auto found = std::find_if(m_pictures.begin(), m_pictures.end(),
                                     [&](const auto& picture) { return picture.first == spec.picture; });
-    BITMAP picture{};
-    if (found == m_pictures.end() || !found->second || !GetObjectA(found->second.get(), sizeof picture, &picture))
-        return;
-    HDC memory = CreateCompatibleDC(item.hDC);
-    const auto previous = SelectObject(memory, found->second.get());
-    SetStretchBltMode(item.hDC, COLORONCOLOR);
-    StretchBlt(item.hDC, item.rcItem.left, item.rcItem.top, scaledPixels(picture.bmWidth, m_dpi),
-               scaledPixels(picture.bmHeight, m_dpi), memory, 0, 0, picture.bmWidth, picture.bmHeight, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
+    if (found != m_pictures.end())
+        drawAtNaturalSize(found->second, item.hDC, item.rcItem.left, item.rcItem.top);
+}
+
+void Win32View::drawAtNaturalSize(const ResourcePicture& picture, HDC dc, int x, int y) const
+{
+    if (picture)
+        picture.draw(dc, x, y, scaledPixels(picture.width(), m_dpi), scaledPixels(picture.height(), m_dpi));
 }
 
 void Win32View::drawDirectoryRow(const DRAWITEMSTRUCT& item) const

@@ -3,6 +3,7 @@
 #include "core/form1_layout.h"
 #include "core/view.h"
 #include "win32/gdi_object.h"
+#include "win32/resource_picture.h"
 
 #include <windows.h>
 
@@ -81,6 +82,8 @@ private:
     HBRUSH brushFor(Rgb colour) const;
     const ControlSpec* specOf(HWND control) const;
     void drawPicture(const DRAWITEMSTRUCT& item, const ControlSpec& spec) const;
+    // At its natural size, scaled for the monitor's DPI.
+    void drawAtNaturalSize(const ResourcePicture& picture, HDC dc, int x, int y) const;
     void drawDirectoryRow(const DRAWITEMSTRUCT& item) const;
     void reportCommand(HWND control, UINT code);
     // The option buttons are one tab stop at all times (optionTabStop).
@@ -107,8 +110,8 @@ private:
 
     std::vector<GdiObject<HFONT>> m_fonts;  // one per distinct font
     std::vector<std::pair<Rgb, GdiObject<HBRUSH>>> m_brushes;
-    std::vector<std::pair<std::string, GdiObject<HBITMAP>>> m_pictures;  // by picture name
-    GdiObject<HBITMAP> m_background;
+    std::vector<std::pair<std::string_view, ResourcePicture>> m_pictures;  // by picture name
+    ResourcePicture m_background;
     HCURSOR m_hand = nullptr;
 };
 

@@ -31,6 +31,25 @@ const ControlSpec& specOf(HWND control)
     return kControls.at(static_cast<std::size_t>(GetDlgCtrlID(control) - kFirstControlId));
 }
 
+// The pixels `draw` leaves on a canvas of the given size.
+template <class Draw>
+std::vector<std::uint32_t> canvas(int width, int height, Draw draw)
+{
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ previous = SelectObject(dc, bitmap);
+    draw(dc);
+    GdiFlush();
+    std::vector<std::uint32_t> pixels(static_cast<std::uint32_t*>(bits), static_cast<std::uint32_t*>(bits) + width * height);
+    SelectObject(dc, previous);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    return pixels;
+}
+
 // Presses OK on the next "Varnix" message box, as a user would.
 std::thread pressOk()
 {
@@ -104,6 +123,37 @@ TEST_F(Win32ViewTest, ControlsSitAtTheirPixelsInTabOrderWithTheirTexts)
     EXPECT_EQ(textOf(view.control("optNeoRage")), "NeoRage");
     EXPECT_EQ(textOf(view.control("Command1")), "PLAY");
     EXPECT_EQ(textOf(view.window()), "Varnix   v0.31");
+}
+
+TEST_F(Win32ViewTest, TheBackgroundAndThePicturesLookAsTheSystemLoadsThem)
+{
+    if (GetDpiForWindow(view.window()) != 96)
+        GTEST_SKIP() << "the display is not at 96 dpi";
+    std::vector<std::pair<std::string, HWND>> pictures{{"BACKGROUND", view.window()}};
+    for (const auto& spec : kControls)
+        if (!spec.picture.empty())
+            pictures.emplace_back(spec.picture, view.control(spec.name));
+    for (const auto& [name, control] : pictures) {
+        auto* loaded = static_cast<HBITMAP>(
+            LoadImageA(GetModuleHandleA(nullptr), name.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+        BITMAP size{};
+        ASSERT_TRUE(GetObjectA(loaded, sizeof size, &size)) << name;
+        const auto expected = canvas(size.bmWidth, size.bmHeight, [&](HDC dc) {
+            HDC memory = CreateCompatibleDC(dc);
+            HGDIOBJ previous = SelectObject(memory, loaded);
+            BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
+            SelectObject(memory, previous);
+            DeleteDC(memory);
+        });
+        const auto shown = canvas(size.bmWidth, size.bmHeight, [&](HDC dc) {
+            if (control == view.window())
+                return (void)SendMessageA(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+            DRAWITEMSTRUCT item{ODT_STATIC, 0, 0, ODA_DRAWENTIRE, 0, control, dc, {0, 0, size.bmWidth, size.bmHeight}, 0};
+            SendMessageA(view.window(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+        });
+        EXPECT_TRUE(shown == expected) << name;
+        DeleteObject(loaded);
+    }
 }
 
 TEST_F(Win32ViewTest, ShowsWhatForm1SetsAndReportsEachControl)
