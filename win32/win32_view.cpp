@@ -69,8 +69,11 @@ Win32View::Win32View(HINSTANCE instance) : m_instance(instance)
     static const bool registered = (registerWindowClass(instance, windowProcedure), true);
     (void)registered;
     const auto caption = std::string(kWindowCaption);
-    CreateWindowExA(0, kWindowClass, caption.c_str(), kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, CW_USEDEFAULT, nullptr, createMenuBar(), instance, this);
+    // Made at its place for the system's DPI: moving a window costs time at
+    // the start. showCentred corrects it for another DPI.
+    const RECT frame = centredFrame(GetDpiForSystem());
+    CreateWindowExA(0, kWindowClass, caption.c_str(), kWindowStyle, frame.left, frame.top, frame.right - frame.left,
+                    frame.bottom - frame.top, nullptr, createMenuBar(), instance, this);
 }
 
 Win32View::~Win32View()
@@ -86,31 +89,42 @@ void Win32View::attach(Form1& form)
     m_form = &form;
 }
 
-void Win32View::showCentred(int showCommand)
+RECT Win32View::centredFrame(UINT dpi)
 {
-    RECT frame{0, 0, scaledPixels(kClientWidthTwips / kTwipsPerPixel, m_dpi),
-               scaledPixels(kClientHeightTwips / kTwipsPerPixel, m_dpi)};
-    const LONG clientWidth = frame.right;
-    const LONG clientHeight = frame.bottom;
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, m_dpi);
+    RECT frame{0, 0, scaledPixels(kClientWidthTwips / kTwipsPerPixel, dpi),
+               scaledPixels(kClientHeightTwips / kTwipsPerPixel, dpi)};
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, dpi);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& work = monitor.rcWork;
-    const auto place = [&](LONG width, LONG height) {
-        SetWindowPos(m_window, nullptr, work.left + (work.right - work.left - width) / 2,
-                     work.top + (work.bottom - work.top - height) / 2, width, height,
+    const LONG width = frame.right - frame.left;
+    const LONG height = frame.bottom - frame.top;
+    const LONG left = work.left + (work.right - work.left - width) / 2;
+    const LONG top = work.top + (work.bottom - work.top - height) / 2;
+    return RECT{left, top, left + width, top + height};
+}
+
+void Win32View::showCentred(int showCommand)
+{
+    const LONG clientWidth = scaledPixels(kClientWidthTwips / kTwipsPerPixel, m_dpi);
+    const LONG clientHeight = scaledPixels(kClientHeightTwips / kTwipsPerPixel, m_dpi);
+    const auto place = [&](const RECT& frame) {
+        SetWindowPos(m_window, nullptr, frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     };
-    LONG width = frame.right - frame.left;
-    LONG height = frame.bottom - frame.top;
-    place(width, height);
+    const RECT frame = centredFrame(m_dpi);
+    RECT now;
+    GetWindowRect(m_window, &now);
+    if (!EqualRect(&now, &frame))
+        place(frame);
     // A menu bar that is taller than the system says (a large font) would
     // take its height from the client area: correct by what is missing.
     RECT client;
     GetClientRect(m_window, &client);
     if (client.right != clientWidth || client.bottom != clientHeight)
-        place(width + clientWidth - client.right, height + clientHeight - client.bottom);
+        place(RECT{frame.left, frame.top, frame.right + clientWidth - client.right,
+                   frame.bottom + clientHeight - client.bottom});
     ShowWindow(m_window, showCommand);
     UpdateWindow(m_window);
     SetFocus(fileRoms);
@@ -149,9 +163,11 @@ void Win32View::setOptionEnabled(std::size_t emulator, bool enabled)
 void Win32View::setOptionSelected(std::size_t emulator, bool selected)
 {
     // One group: the check moves, and no click is reported for it.
-    for (std::size_t i = 0; i < m_emulators.size(); ++i)
-        if (i == emulator || selected)
-            Button_SetCheck(m_emulators[i].option, i == emulator && selected ? BST_CHECKED : BST_UNCHECKED);
+    for (std::size_t i = 0; i < m_emulators.size(); ++i) {
+        const int check = i == emulator && selected ? BST_CHECKED : BST_UNCHECKED;
+        if ((i == emulator || selected) && Button_GetCheck(m_emulators[i].option) != check)
+            Button_SetCheck(m_emulators[i].option, check);
+    }
     keepOneOptionTabStop();
 }
 
@@ -252,7 +268,9 @@ void Win32View::keepOneOptionTabStop()
     for (std::size_t i = 0; i < m_emulators.size(); ++i) {
         HWND option = m_emulators[i].option;
         const auto style = GetWindowLongPtrA(option, GWL_STYLE);
-        SetWindowLongPtrA(option, GWL_STYLE, stop == i ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP));
+        const auto wanted = stop == i ? style | WS_TABSTOP : style & ~LONG_PTR(WS_TABSTOP);
+        if (wanted != style)  // a style change is a round trip to the system
+            SetWindowLongPtrA(option, GWL_STYLE, wanted);
     }
 }
 

@@ -62,6 +62,8 @@ private:
         std::string shownBytes;  // what the box was last given to show
     };
 
+    // The window's frame for `dpi`, centred on the primary monitor's work area.
+    static RECT centredFrame(UINT dpi);
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static Win32View& self(HWND window);
     static BOOL onCreate(HWND window, LPCREATESTRUCT create);
