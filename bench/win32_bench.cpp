@@ -11,6 +11,7 @@
 #include "core/form1.h"
 #include "system/encoding.h"
 #include "system/machine.h"
+#include "win32/resource_picture.h"
 #include "win32/win32_view.h"
 
 #include <windows.h>
@@ -141,7 +142,7 @@ int main()
     for (int run = 0; run < kRuns; ++run) {
         pictures.push_back(milliseconds([&] {
             for (const char* name : {"BACKGROUND", "SNES", "GENESIS", "NEOGEO", "MAME"})
-                DeleteObject(LoadImageA(instance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+                ResourcePicture(instance, name);
         }));
         std::unique_ptr<Win32View> stepView;
         std::unique_ptr<Form1> stepForm;

@@ -6,6 +6,8 @@
 #   bench/win32_start.sh build-windows [STARTS]
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
+source "$here/../scripts/lib/common.sh"
+ensure_packages gcc libx11-dev bc
 build=$(realpath "${1:-build-windows}")
 starts=${2:-9}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
