@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Times a start of varnix.exe under Wine until its window is on screen
-# (mapped), against a bare window of the same size with a menu
-# (bench/bare_window.exe) started the same way, in turn; median of the
-# starts (nine unless given). Run on a display with a booted WINEPREFIX:
+# Times a start of varnix.exe under Wine until its window is on screen,
+# against a bare window of the same size with a menu (bench/bare_window.exe)
+# started the same way, in turn; medians of the starts (nine unless given).
+# Three moments: the window mapped, its first drawing, and the last drawing
+# before a quiet quarter second (the whole window drawn). Run on a display
+# with a booted WINEPREFIX:
 #   bench/win32_start.sh build-windows [STARTS]
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 source "$here/../scripts/lib/common.sh"
-ensure_packages gcc libx11-dev bc
+ensure_packages gcc libx11-dev libxdamage-dev bc
 build=$(realpath "${1:-build-windows}")
 starts=${2:-9}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -15,17 +17,22 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$build/varnix.exe" "$work/"
 head -c 540 /dev/zero | tr '\0' ' ' >"$work/varnix.dat"  # no message at start
-# Waits for the display server's map event: nothing polls while a program starts.
-cc -O2 -o "$work/start_until_mapped" "$here/start_until_mapped.c" -lX11
+# Waits for the display server's events: nothing polls while a program starts.
+cc -O2 -o "$work/start_until_shown" "$here/start_until_shown.c" -lX11 -lXdamage
 
-median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+# median FILE COLUMN
+median() { awk -v column="$2" '{print $column}' "$1" | sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 
 wineserver -p 2>/dev/null || true  # one may be running already
 cd "$work"
 for _ in $(seq "$starts"); do
-  ./start_until_mapped 'Varnix   v0.31' wine varnix.exe >>varnix
-  ./start_until_mapped 'Bare Varnix bench' wine "$build/bench/bare_window.exe" >>bare
+  ./start_until_shown 'Varnix   v0.31' wine varnix.exe >>varnix
+  ./start_until_shown 'Bare Varnix bench' wine "$build/bench/bare_window.exe" >>bare
 done
-varnix=$(median <varnix)
-bare=$(median <bare)
-echo "window on screen from the start: varnix.exe ${varnix} ms, bare window ${bare} ms, ratio $(echo "scale=2; $varnix / $bare" | bc)"
+column=1
+for moment in "mapped" "first drawn" "whole window drawn"; do
+  varnix=$(median varnix $column)
+  bare=$(median bare $column)
+  echo "$moment from the start: varnix.exe ${varnix} ms, bare window ${bare} ms, ratio $(echo "scale=2; $varnix / $bare" | bc)"
+  column=$((column + 1))
+done
