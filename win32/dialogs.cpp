@@ -63,7 +63,7 @@ std::optional<std::string> openFileDialog(HWND owner, const std::wstring& filter
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     // The current directory is the window's to change, never the dialog's.
     dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    static const auto getOpenFileName = systemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    const auto getOpenFileName = systemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
     if (!getOpenFileName(&dialog))
         return std::nullopt;
     return ansiPath(file.c_str());
@@ -94,7 +94,7 @@ std::optional<std::string> showOpenFileDialog(HWND owner, const std::vector<File
         return chosen;
     // A start path the dialog cannot take (one that no longer exists, or
     // one with blanks at its end) fails it at once: start without it.
-    static const auto extendedError = systemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
+    const auto extendedError = systemFunction<decltype(CommDlgExtendedError)>(L"comdlg32.dll", "CommDlgExtendedError");
     if (!startPath.empty() && extendedError() == FNERR_INVALIDFILENAME)
         return openFileDialog(owner, filter, filterIndex, {});
     return std::nullopt;

@@ -6,6 +6,7 @@
 #include "win32/controls.h"
 #include "win32/dialogs.h"
 #include "win32/resource_ids.h"
+#include "win32/system_calls.h"
 #include "win32/system_function.h"
 #include "win32/window_text.h"
 
@@ -71,7 +72,7 @@ Win32View::Win32View(HINSTANCE instance) : m_instance(instance)
     const auto caption = std::string(kWindowCaption);
     // Made at its place for the system's DPI: moving a window costs time at
     // the start. showCentred corrects it for another DPI.
-    const RECT frame = centredFrame(GetDpiForSystem());
+    const RECT frame = centredFrame(systemDpi());
     CreateWindowExA(0, kWindowClass, caption.c_str(), kWindowStyle, frame.left, frame.top, frame.right - frame.left,
                     frame.bottom - frame.top, nullptr, createMenuBar(), instance, this);
 }
@@ -93,7 +94,7 @@ RECT Win32View::centredFrame(UINT dpi)
 {
     RECT frame{0, 0, scaledPixels(kClientWidthTwips / kTwipsPerPixel, dpi),
                scaledPixels(kClientHeightTwips / kTwipsPerPixel, dpi)};
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, dpi);
+    adjustFrameForDpi(frame, kWindowStyle, true, dpi);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -295,7 +296,7 @@ void Win32View::moveFocusOnFrom(HWND control)
 bool Win32View::openAddress(const std::string& address)
 {
     try {
-        static const auto shellExecute = systemFunction<decltype(ShellExecuteA)>(L"shell32.dll", "ShellExecuteA");
+        const auto shellExecute = systemFunction<decltype(ShellExecuteA)>(L"shell32.dll", "ShellExecuteA");
         const auto result = shellExecute(m_window, "open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
         return reinterpret_cast<INT_PTR>(result) > 32;
     } catch (const Failure&) {
@@ -345,7 +346,7 @@ Win32View& Win32View::self(HWND window)
 BOOL Win32View::onCreate(HWND window, LPCREATESTRUCT)
 {
     auto& view = self(window);
-    view.m_dpi = GetDpiForWindow(window);
+    view.m_dpi = windowDpi(window);
     view.m_background = ResourcePicture(view.m_instance, "BACKGROUND");
     view.m_hand = LoadCursorA(view.m_instance, "HAND");
     view.m_brushes.emplace_back(0x000000, GdiObject<HBRUSH>(CreateSolidBrush(colourRef(0x000000))));

@@ -4,14 +4,20 @@
 #include "support/fake_system.h"
 #include "support/temp_dir.h"
 #include "win32/controls.h"
+#include "win32/system_calls.h"
 #include "win32/system_function.h"
 #include "win32/win32_view.h"
 
 #include <gtest/gtest.h>
 
 #include <commdlg.h>
+#include <shellapi.h>
 #include <windowsx.h>
+#include <winver.h>
 
+#include <direct.h>
+
+#include <cmath>
 #include <filesystem>
 #include <thread>
 
@@ -50,6 +56,27 @@ std::vector<std::uint32_t> canvas(int width, int height, Draw draw)
     return pixels;
 }
 
+// The screen's DPI, as the system reports it to every program.
+int screenDpi()
+{
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// While it lives, the calls newer than Windows 7 are missing, or all there
+// as the system has them: the window takes the older system's way.
+struct NewerCallsAs {
+    explicit NewerCallsAs(bool missing) : kept(newerSystemCalls())
+    {
+        if (missing)
+            newerSystemCalls() = {};
+    }
+    ~NewerCallsAs() { newerSystemCalls() = kept; }
+    NewerSystemCalls kept;
+};
+
 // Presses OK on the next "Varnix" message box, as a user would.
 std::thread pressOk()
 {
@@ -61,8 +88,9 @@ std::thread pressOk()
 }
 
 // The real window over Form1 and a system that records starts: SNES set up
-// with two ROMs, Genesis not set up.
-class Win32ViewTest : public ::testing::Test {
+// with two ROMs, Genesis not set up. Made on the system as it is, and as
+// Windows 7 would make it, without the newer calls.
+class Win32ViewTest : public ::testing::TestWithParam<bool> {
 protected:
     Win32ViewTest() : system(dir.file("program"), dir.file("start"))
     {
@@ -87,30 +115,35 @@ protected:
     }
     void menu(int id) { SendMessageA(view.window(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
+    NewerCallsAs calls{GetParam()};
     TempDir dir;
     FakeSystem system;
     Win32View view{GetModuleHandleA(nullptr)};
     Form1 form{view, system};
 };
 
+INSTANTIATE_TEST_SUITE_P(, Win32ViewTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "WithoutTheNewerCalls" : "WithTheNewerCalls"; });
+
 }  // namespace
 
-TEST_F(Win32ViewTest, ControlsSitAtTheirPixelsInTabOrderWithTheirTexts)
+TEST_P(Win32ViewTest, ControlsSitAtTheirPixelsForTheScreensDpiInTabOrderWithTheirTexts)
 {
-    if (GetDpiForWindow(view.window()) != 96)
-        GTEST_SKIP() << "the display is not at 96 dpi";
+    // Twips / 15 are pixels at 96 dpi; at 144 dpi everything is half as large again.
+    const int dpi = screenDpi();
+    const auto pixels = [&](int twips) { return static_cast<int>(std::lround(twips / 15 * dpi / 96.0)); };
     RECT client;
     GetClientRect(view.window(), &client);
-    EXPECT_EQ(client.right, kClientWidthTwips / 15);
-    EXPECT_EQ(client.bottom, kClientHeightTwips / 15);
+    EXPECT_EQ(client.right, pixels(kClientWidthTwips)) << dpi << " dpi";
+    EXPECT_EQ(client.bottom, pixels(kClientHeightTwips)) << dpi << " dpi";
     for (const auto& spec : kControls) {
         RECT rect;
         GetWindowRect(view.control(spec.name), &rect);
         MapWindowPoints(nullptr, view.window(), reinterpret_cast<POINT*>(&rect), 2);
-        EXPECT_EQ(rect.left, spec.left / 15) << spec.name;
-        EXPECT_EQ(rect.top, spec.top / 15) << spec.name;
-        EXPECT_EQ(rect.right - rect.left, spec.width / 15) << spec.name;
-        EXPECT_EQ(rect.bottom - rect.top, spec.height / 15) << spec.name;
+        EXPECT_EQ(rect.left, pixels(spec.left)) << spec.name << " at " << dpi << " dpi";
+        EXPECT_EQ(rect.top, pixels(spec.top)) << spec.name << " at " << dpi << " dpi";
+        EXPECT_EQ(rect.right - rect.left, pixels(spec.width)) << spec.name << " at " << dpi << " dpi";
+        EXPECT_EQ(rect.bottom - rect.top, pixels(spec.height)) << spec.name << " at " << dpi << " dpi";
     }
     // Tab goes through the controls in their stacking order; pictures and
     // labels take no focus.
@@ -125,9 +158,9 @@ TEST_F(Win32ViewTest, ControlsSitAtTheirPixelsInTabOrderWithTheirTexts)
     EXPECT_EQ(textOf(view.window()), "Varnix   v0.31");
 }
 
-TEST_F(Win32ViewTest, TheBackgroundAndThePicturesLookAsTheSystemLoadsThem)
+TEST_P(Win32ViewTest, TheBackgroundAndThePicturesLookAsTheSystemLoadsThem)
 {
-    if (GetDpiForWindow(view.window()) != 96)
+    if (screenDpi() != 96)
         GTEST_SKIP() << "the display is not at 96 dpi";
     std::vector<std::pair<std::string, HWND>> pictures{{"BACKGROUND", view.window()}};
     for (const auto& spec : kControls)
@@ -156,7 +189,7 @@ TEST_F(Win32ViewTest, TheBackgroundAndThePicturesLookAsTheSystemLoadsThem)
     }
 }
 
-TEST_F(Win32ViewTest, ShowsWhatForm1SetsAndReportsEachControl)
+TEST_P(Win32ViewTest, ShowsWhatForm1SetsAndReportsEachControl)
 {
     HMENU setup = GetSubMenu(GetMenu(view.window()), 1);
     EXPECT_TRUE(GetMenuState(setup, kFirstSetupEntryId + 0, MF_BYCOMMAND) & MF_CHECKED);
@@ -185,15 +218,76 @@ TEST_F(Win32ViewTest, ShowsWhatForm1SetsAndReportsEachControl)
 
     menu(kExitId);
     EXPECT_FALSE(IsWindow(view.window()));
+    MSG quit;  // taken here, or the next test's modal loops would end at once
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
-TEST(SystemFunction, ADllThatCannotBeLoadedIsAFailureNotACrash)
+TEST_P(Win32ViewTest, TheOpenDialogComesUp)
 {
-    EXPECT_THROW(systemFunction<decltype(GetOpenFileNameW)>(L"no-such-comdlg.dll", "GetOpenFileNameW"), Failure);
-    EXPECT_THROW(systemFunction<decltype(GetOpenFileNameW)>(L"kernel32.dll", "GetOpenFileNameW"), Failure);
+    std::string shown;
+    std::thread cancel([&] {
+        for (int tries = 0; tries < 1000 && shown.empty(); ++tries, Sleep(10))
+            if (HWND box = FindWindowA("#32770", nullptr); box && GetWindow(box, GW_OWNER) == view.window()) {
+                shown = textOf(box);
+                PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+            }
+    });
+    const auto chosen = view.openFile({{"All files", "*.*"}}, 1, "");
+    EXPECT_FALSE(chosen);
+    cancel.join();
+    EXPECT_FALSE(shown.empty());
+    EXPECT_NE(shown, "Varnix") << "the dialog could not be loaded";
 }
 
-TEST_F(Win32ViewTest, TheOptionButtonsAreOneTabStopAndTheFocusComesBackAfterABox)
+TEST(SystemFunction, LoadsOnlyFromTheSystemsFolderWithOrWithoutTheSearchFlag)
+{
+    // A DLL that a plain search finds in the current directory, as a ROM
+    // folder could hold one.
+    TempDir dir;
+    std::filesystem::copy_file(VARNIX_PROBE_DLL, dir.file("varnix_probe.dll"));
+    const auto previous = std::filesystem::current_path();
+    ASSERT_EQ(_chdir(dir.path().c_str()), 0);
+    HMODULE plain = LoadLibraryW(L"varnix_probe.dll");
+    EXPECT_TRUE(plain) << "the probe is not a DLL that loads";
+    FreeLibrary(plain);
+    for (const bool missing : {false, true}) {
+        NewerCallsAs calls(missing);
+        EXPECT_THROW(systemFunction<void()>(L"varnix_probe.dll", "varnixProbe"), Failure) << missing;
+        EXPECT_TRUE(systemFunction<decltype(GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW")) << missing;
+        EXPECT_TRUE(systemFunction<decltype(ShellExecuteA)>(L"shell32.dll", "ShellExecuteA")) << missing;
+        EXPECT_THROW(systemFunction<decltype(GetOpenFileNameW)>(L"kernel32.dll", "GetOpenFileNameW"), Failure);
+    }
+    std::filesystem::current_path(previous);
+}
+
+TEST(Resources, TheManifestNamesTheProcessorAndTheVersionIsGiven)
+{
+    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+    ASSERT_TRUE(found);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(nullptr, found))),
+                               SizeofResource(nullptr, found));
+    const bool x86 = sizeof(void*) == 4;
+    EXPECT_NE(manifest.find(x86 ? R"(processorArchitecture="x86")" : R"(processorArchitecture="amd64")"),
+              std::string::npos);
+    EXPECT_NE(manifest.find(R"(level="asInvoker")"), std::string::npos);
+
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::vector<char> info(GetFileVersionInfoSizeW(path, nullptr));
+    ASSERT_TRUE(GetFileVersionInfoW(path, 0, static_cast<DWORD>(info.size()), info.data()));
+    const auto value = [&](const char* name) {
+        char* text = nullptr;
+        UINT length = 0;
+        const auto key = std::string("\\StringFileInfo\\040904B0\\") + name;
+        return VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&text), &length) ? std::string(text)
+                                                                                                 : std::string();
+    };
+    EXPECT_EQ(value("ProductName"), "Varnix");
+    EXPECT_EQ(value("ProductVersion"), VARNIX_VERSION);
+    EXPECT_EQ(value("OriginalFilename"), "varnix.exe");
+}
+
+TEST_P(Win32ViewTest, TheOptionButtonsAreOneTabStopAndTheFocusComesBackAfterABox)
 {
     const auto optionStops = [&] {  // the option buttons Tab reaches, once round
         std::vector<std::string_view> stops;

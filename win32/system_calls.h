@@ -1,0 +1,30 @@
+#pragma once
+
+#include <windows.h>
+
+namespace varnix {
+
+// The calls of Windows versions newer than Windows 7 SP1 that the window
+// uses, looked up when first needed. A call the system lacks is null, and
+// the functions below take the older system's way; a test empties the table
+// to take that way on any system.
+struct NewerSystemCalls {
+    UINT(WINAPI* getDpiForWindow)(HWND) = nullptr;                                   // Windows 10 1607
+    BOOL(WINAPI* adjustWindowRectExForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;  // Windows 10 1607
+    // LoadLibraryExW takes LOAD_LIBRARY_SEARCH_SYSTEM32: Windows 8, or 7 with KB2533623.
+    bool searchSystem32 = false;
+};
+NewerSystemCalls& newerSystemCalls();
+
+// The DPI the system scales windows for: the screen's.
+UINT systemDpi();
+// The DPI of the monitor `window` is on, where the system tells it per
+// window; else the system's.
+UINT windowDpi(HWND window);
+// Grows a client rectangle to the frame around it at `dpi`.
+void adjustFrameForDpi(RECT& rect, DWORD style, bool menu, UINT dpi);
+// A DLL of the system's own folder, never one of the current directory (a
+// ROM folder) or the program's. Null when it cannot be loaded.
+HMODULE loadSystemLibrary(const wchar_t* name);
+
+}  // namespace varnix
