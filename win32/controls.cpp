@@ -25,8 +25,9 @@ WindowClass windowClassFor(const ControlSpec& spec)
         return {"LISTBOX", kList | LBS_OWNERDRAWFIXED, WS_EX_CLIENTEDGE};
     case ControlKind::OptionButton:
         // BS_BITMAP without a bitmap: the emulator's name is the button's
-        // text for screen readers, and drawn nowhere.
-        return {"BUTTON", BS_AUTORADIOBUTTON | BS_BITMAP | WS_TABSTOP, 0};
+        // text for screen readers, and drawn nowhere. BS_NOTIFY: its focus
+        // changes are reported, since the window draws its focus cue.
+        return {"BUTTON", BS_AUTORADIOBUTTON | BS_BITMAP | BS_NOTIFY | WS_TABSTOP, 0};
     case ControlKind::TextBox:
         return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     case ControlKind::FileList:
@@ -67,6 +68,16 @@ GdiObject<HFONT> createControlFont(const ControlSpec& spec, UINT dpi)
     return GdiObject<HFONT>(CreateFontA(height, 0, 0, 0, spec.font ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                         DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                         DEFAULT_PITCH | FF_DONTCARE, family.c_str()));
+}
+
+RECT optionFocusCue(const RECT& client, UINT dpi)
+{
+    // The circle has the system's check-box size, at the left, centred up
+    // and down; the cue leaves a pixel around it where the button has room.
+    const int circle = scaledPixels(13, dpi);
+    const int middle = (client.top + client.bottom) / 2;
+    const int half = circle / 2 + 2;
+    return {client.left, middle - half, std::min<LONG>(client.left + circle + 2, client.right), middle + half + 1};
 }
 
 COLORREF colourRef(Rgb colour)

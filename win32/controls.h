@@ -24,6 +24,9 @@ RECT controlRect(const ControlSpec& spec, UINT dpi);
 // The control's own font, or the window's default font when it names none.
 GdiObject<HFONT> createControlFont(const ControlSpec& spec, UINT dpi);
 COLORREF colourRef(Rgb colour);
+// Where an option button's focus cue goes: round its circle, for its client
+// rectangle at `dpi`.
+RECT optionFocusCue(const RECT& client, UINT dpi);
 
 // Layout indexes in the order the controls are made: the tab order (the
 // option buttons as one group at the place of the first of them), then the

@@ -10,6 +10,7 @@
 #include "win32/system_function.h"
 #include "win32/window_text.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
@@ -328,6 +329,7 @@ LRESULT CALLBACK Win32View::windowProcedure(HWND window, UINT message, WPARAM wP
         HANDLE_MSG(window, WM_CTLCOLORLISTBOX, onCtlColor);
         HANDLE_MSG(window, WM_ERASEBKGND, onEraseBkgnd);
         HANDLE_MSG(window, WM_DRAWITEM, onDrawItem);
+        HANDLE_MSG(window, WM_NOTIFY, onNotify);
         HANDLE_MSG(window, WM_SETCURSOR, onSetCursor);
         HANDLE_MSG(window, WM_DESTROY, onDestroy);
         HANDLE_MSG(window, WM_ACTIVATE, onActivate);
@@ -441,6 +443,8 @@ void Win32View::reportCommand(HWND control, UINT code)
 {
     Form1& form = *m_form;
     for (std::size_t i = 0; i < m_emulators.size(); ++i) {
+        if (control == m_emulators[i].option && (code == BN_SETFOCUS || code == BN_KILLFOCUS))
+            return (void)InvalidateRect(control, nullptr, TRUE);  // the cue is drawn or wiped whole
         if (control == m_emulators[i].option && code == BN_CLICKED) {
             keepOneOptionTabStop();  // the click moved the check
             return form.optionClicked(i);
@@ -487,6 +491,30 @@ void Win32View::onDrawItem(HWND window, const DRAWITEMSTRUCT* item)
         view.drawDirectoryRow(*item);
     else if (const ControlSpec* spec = view.specOf(item->hwndItem); spec && spec->kind == ControlKind::Picture)
         view.drawPicture(*item, *spec);
+}
+
+LRESULT Win32View::onNotify(HWND window, int, NMHDR* header)
+{
+    const auto& view = self(window);
+    const ControlSpec* spec = view.specOf(header->hwndFrom);
+    if (header->code != NM_CUSTOMDRAW || !spec || spec->kind != ControlKind::OptionButton)
+        return 0;
+    // The button draws its circle; its own focus cue would go round its
+    // label, which is empty: a dot or a thin line beside the circle. The
+    // window draws one round the circle instead.
+    const auto& draw = *reinterpret_cast<const NMCUSTOMDRAW*>(header);
+    if (draw.dwDrawStage == CDDS_PREPAINT)
+        return CDRF_SKIPPOSTPAINT | CDRF_NOTIFYPOSTPAINT;
+    if (draw.dwDrawStage != CDDS_POSTPAINT)
+        return CDRF_DODEFAULT;
+    const bool cuesShown = !(SendMessageA(draw.hdr.hwndFrom, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS);
+    if (GetFocus() == draw.hdr.hwndFrom && cuesShown) {
+        RECT client;
+        GetClientRect(draw.hdr.hwndFrom, &client);
+        const RECT cue = optionFocusCue(client, view.m_dpi);
+        DrawFocusRect(draw.hdc, &cue);
+    }
+    return CDRF_SKIPPOSTPAINT;
 }
 
 void Win32View::drawPicture(const DRAWITEMSTRUCT& item, const ControlSpec& spec) const

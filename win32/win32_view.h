@@ -71,6 +71,7 @@ private:
     static HBRUSH onCtlColor(HWND window, HDC dc, HWND control, int type);
     static BOOL onEraseBkgnd(HWND window, HDC dc);
     static void onDrawItem(HWND window, const DRAWITEMSTRUCT* item);
+    static LRESULT onNotify(HWND window, int id, NMHDR* header);
     static BOOL onSetCursor(HWND window, HWND under, UINT hitTest, UINT mouseMessage);
     static void onDestroy(HWND window);
     static void onActivate(HWND window, UINT state, HWND other, BOOL minimized);

@@ -222,6 +222,30 @@ TEST_P(Win32ViewTest, ShowsWhatForm1SetsAndReportsEachControl)
     EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+TEST_P(Win32ViewTest, AFocusedOptionButtonDrawsItsCircleAndACueRoundItAndNothingElse)
+{
+    HWND option = view.control("optSnes");
+    SendMessageA(view.window(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);  // as Tab does
+    SetFocus(option);
+    ASSERT_EQ(GetFocus(), option);
+    RECT client;
+    GetClientRect(option, &client);
+    const auto pixels = canvas(client.right, client.bottom, [&](HDC dc) {
+        SendMessageA(option, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    });
+    const auto drawn = [&](int x, int y) { return (pixels[y * client.right + x] & 0xFFFFFF) != 0; };  // not black
+    const RECT cue = optionFocusCue(client, screenDpi());
+    int cueDots = 0;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x) {
+            if (y < cue.top || y >= cue.bottom || x >= cue.right)
+                EXPECT_FALSE(drawn(x, y)) << "drawn at " << x << "," << y << " outside the cue";
+            else if (y == cue.top && drawn(x, y))
+                ++cueDots;
+        }
+    EXPECT_GT(cueDots, 3) << "no focus cue above the circle";
+}
+
 TEST_P(Win32ViewTest, TheOpenDialogComesUp)
 {
     std::string shown;
