@@ -31,10 +31,12 @@ struct Handle {
     throw windowsFailure(GetLastError(), what);
 }
 
-HANDLE openForReading(const std::string& path)
+// Opens `path` for reading into `file`, sharing everything: whether it did.
+bool opened(Handle& file, const std::string& path)
 {
-    return CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    file.handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file.valid();
 }
 
 // Reads up to `size` bytes, fewer at the end of the file.
@@ -77,10 +79,17 @@ std::string finalPath(HANDLE file, const std::string& path)
     return buffer;
 }
 
+// Whether opening for reading failed because another program holds the file
+// for a moment, sharing no reading. A file that is not there, a directory or
+// one the user may not read is refused for good.
+bool heldAgainstReading(DWORD error, const std::string&)
+{
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+}
+
 // Whether a replace that failed with `error` was refused because another
-// program has the file open for a moment: a scanner, an indexer, a sync tool.
-// A read-only file is refused for good.
-bool heldByAnotherProgram(DWORD error, const std::string& target)
+// program has the file open for a moment. A read-only file is refused for good.
+bool heldAgainstReplacing(DWORD error, const std::string& target)
 {
     if (error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION && error != ERROR_ACCESS_DENIED)
         return false;
@@ -89,18 +98,23 @@ bool heldByAnotherProgram(DWORD error, const std::string& target)
            !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
 }
 
-// Renames `temporary` over `target`, waiting out another program that holds
-// it for about two seconds, as Windows programs around us do.
-void replaceWaitingForOthers(const char* temporary, const std::string& target)
+// Runs `attempt` until it succeeds, trying again with short waits for about
+// two seconds while `held` says that another program (a scanner, an indexer, a
+// sync tool) holds `target` for a moment, as Windows programs around us do.
+// False, with the system's last error, when it never succeeds.
+template <class Attempt>
+bool waitingOutOtherPrograms(const std::string& target, bool (*held)(DWORD, const std::string&), Attempt attempt)
 {
     constexpr int kTries = 20;
     constexpr DWORD kWaitMilliseconds = 100;
     for (int tried = 1;; ++tried) {
-        if (MoveFileExA(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-            return;
+        if (attempt())
+            return true;
         const DWORD error = GetLastError();
-        if (tried == kTries || !heldByAnotherProgram(error, target))
-            throw windowsFailure(error, "cannot replace " + target);
+        if (tried == kTries || !held(error, target)) {
+            SetLastError(error);
+            return false;
+        }
         Sleep(kWaitMilliseconds);
     }
 }
@@ -109,8 +123,8 @@ void replaceWaitingForOthers(const char* temporary, const std::string& target)
 
 std::string readFileStart(const std::string& path, std::size_t size)
 {
-    Handle file{openForReading(path)};
-    if (!file.valid())
+    Handle file;
+    if (!waitingOutOtherPrograms(path, heldAgainstReading, [&] { return opened(file, path); }))
         failWindows("cannot read " + path);
     if (GetFileType(file.handle) != FILE_TYPE_DISK)
         throwErrno(path + " is not a regular file", EINVAL);
@@ -120,8 +134,8 @@ std::string readFileStart(const std::string& path, std::size_t size)
 void writeFileSafely(const std::string& path, std::string_view head)
 {
     std::string target = path;
-    Handle old{openForReading(path)};
-    if (!old.valid()) {
+    Handle old;
+    if (!waitingOutOtherPrograms(path, heldAgainstReading, [&] { return opened(old, path); })) {
         if (GetLastError() != ERROR_FILE_NOT_FOUND)
             failWindows("cannot read " + path);
     } else {
@@ -164,7 +178,10 @@ void writeFileSafely(const std::string& path, std::string_view head)
     if (!FlushFileBuffers(file.handle) || !file.close())
         failWindows(std::string("cannot write ") + temporary);
     old.close();
-    replaceWaitingForOthers(temporary, target);
+    if (!waitingOutOtherPrograms(target, heldAgainstReplacing, [&] {
+            return MoveFileExA(temporary, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+        }))
+        failWindows("cannot replace " + target);
     remover.keep = true;
 }
 
