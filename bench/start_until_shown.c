@@ -31,6 +31,9 @@ struct Seen {
 };
 
 enum { kQuietMilliseconds = 250 };
+// A window that has not come by then is not coming: a desktop process left on
+// a display that is gone, say. Reported, never waited for.
+enum { kMostSeconds = 60 };
 
 static double now(void)
 {
@@ -98,6 +101,13 @@ int main(int argc, char** argv)
     for (;;) {
         if (target && target->painted >= 0 && now() - target->drawn >= kQuietMilliseconds)
             break;
+        if (now() - start > kMostSeconds * 1e3) {
+            fprintf(stderr, "start_until_shown: %s: %s \"%s\" within %d s\n", argv[2],
+                    target ? "nothing was drawn in its window" : "no window was shown named", argv[1], kMostSeconds);
+            kill(child, SIGKILL);
+            waitpid(child, NULL, 0);
+            return 1;
+        }
         if (!XPending(display)) {
             // A program that ends before its window shows is a failure, not a wait.
             if (waitpid(child, NULL, WNOHANG) == child) {

@@ -4,7 +4,9 @@
 //     order, list filled and painted) against a bare FindFirstFileA listing;
 //   - the window on screen (created, loaded, shown, painted) against a bare
 //     window of the same size with a menu.
-// Prints the median of several runs. Run: wine build-windows/bench/win32_bench.exe
+// Prints the median of several runs. Run by bench/win32_bench.sh, which makes
+// the ROM directory quickly from the Linux side; given none, it makes its own
+// once, which takes minutes under Wine.
 #include "bench/bare_window.h"
 #include "core/config_record.h"
 #include "core/emulator_table.h"
@@ -54,15 +56,20 @@ void pumpMessages()
     }
 }
 
-std::string makeWorkspace()
+// `given`: a directory that holds the ROM files already, or null.
+std::string makeWorkspace(const char* given)
 {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     const std::string root = std::string(temp) + "varnix-bench";
-    const std::string roms = root + "\\roms";
+    const std::string roms = given ? given : root + "\\roms";
     CreateDirectoryA(root.c_str(), nullptr);
     CreateDirectoryA((root + "\\empty").c_str(), nullptr);
-    if (CreateDirectoryA(roms.c_str(), nullptr)) {  // made once, kept for later runs
+    if (!given && CreateDirectoryA(roms.c_str(), nullptr)) {  // made once, kept for later runs
+        // Wine looks through the whole directory for each new name, so this
+        // grows with the square of the count: about five minutes here.
+        std::printf("making %d ROM files in %s, once (minutes under Wine)\n", kFiles, roms.c_str());
+        std::fflush(stdout);
         for (int i = 0; i < kFiles; ++i) {
             const auto name = roms + "\\Game " + std::to_string(i * 7919 % kFiles) + ".smc";
             CloseHandle(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
@@ -113,11 +120,11 @@ struct VarnixWindow {
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     useSystemEncoding();
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    const auto roms = makeWorkspace();
+    const auto roms = makeWorkspace(argc > 1 ? argv[1] : nullptr);
     Machine machine;
 
     std::vector<double> bareShown, varnixShown;

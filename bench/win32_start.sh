@@ -9,6 +9,7 @@
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 source "$here/../scripts/lib/common.sh"
+source "$here/../scripts/lib/wine-loader.sh"
 ensure_packages gcc libx11-dev libxdamage-dev bc
 build=$(realpath "${1:-build-windows}")
 starts=${2:-9}
@@ -23,11 +24,13 @@ cc -O2 -o "$work/start_until_shown" "$here/start_until_shown.c" -lX11 -lXdamage
 # median FILE COLUMN
 median() { awk -v column="$2" '{print $column}' "$1" | sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
 
-wineserver -p 2>/dev/null || true  # one may be running already
+fresh_wineserver
+trap 'stop_wineserver; rm -rf "$work"' EXIT
+wine_loader  # the loader this machine runs, started without a script between
 cd "$work"
 for _ in $(seq "$starts"); do
-  ./start_until_shown 'Varnix   v0.31' wine varnix.exe >>varnix
-  ./start_until_shown 'Bare Varnix bench' wine "$build/bench/bare_window.exe" >>bare
+  ./start_until_shown 'Varnix   v0.31' "${wine[@]}" varnix.exe >>varnix
+  ./start_until_shown 'Bare Varnix bench' "${wine[@]}" "$build/bench/bare_window.exe" >>bare
 done
 column=1
 for moment in "mapped" "first drawn" "whole window drawn"; do

@@ -16,7 +16,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # Self-contained executables: Wine then needs no MinGW runtime DLLs.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Through the loader this machine runs: on a kernel without 32-bit programs,
+# Debian's `wine` fails even for 64-bit ones.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/lib/wine)
 
 # GoogleTest from Debian's sources.
 set(VARNIX_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "" FORCE)

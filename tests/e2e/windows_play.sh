@@ -12,12 +12,13 @@ source "$here/lib.sh"
 rerun_under_xvfb "$0" "$program" "$emulator"
 source "$here/../../scripts/lib/common.sh"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=$(realpath "$here/../../scripts/lib/wine")  # the loader this machine runs
 
 make_workspace /tmp/vxw.XXXXXX  # short: the file's paths hold 50 bytes
 windows_path() { local path=${1//\//\\}; echo "Z:$path"; }
 start_varnix() {  # start_varnix DIRECTORY: the program copied there, started there
   cp "$program" "$1/varnix.exe"
-  (cd "$1" && exec wine varnix.exe) &
+  (cd "$1" && exec "$wine" varnix.exe) &
   pid=$!
 }
 main_window='^Varnix   v0\.31$'
