@@ -1,4 +1,4 @@
-// How fast the ROM lists fill, against a raw baseline that only reads the
+// How fast the ROM lists fill and draw their rows on screen, against a raw baseline that only reads the
 // directory, filters with the same case-insensitive wildcards and sorts.
 //
 //   build/bench/list_bench            (QT_QPA_PLATFORM=offscreen is set here)
@@ -10,6 +10,7 @@
 #include "system/machine.h"
 
 #include <QApplication>
+#include <QImage>
 
 #include <benchmark/benchmark.h>
 
@@ -38,23 +39,25 @@ fs::path workspace()
 }
 
 // A ROM directory of `count` files: 90% "*.zip" (some upper-case), the rest
-// decoys that the pattern must reject.
-std::string romDirectory(int count)
+// decoys that the pattern must reject. Long names are wider than the list.
+std::string romDirectory(int count, bool longNames = false)
 {
-    static std::map<int, std::string> made;
-    if (auto found = made.find(count); found != made.end())
+    static std::map<std::pair<int, bool>, std::string> made;
+    if (auto found = made.find({count, longNames}); found != made.end())
         return found->second;
-    const auto dir = workspace() / ("roms" + std::to_string(count));
+    const auto dir = workspace() / ((longNames ? "long" : "roms") + std::to_string(count));
     fs::create_directories(dir);
-    char name[64];
+    const char* const title = longNames ? "Final Fantasy Adventure Collection " : "";
+    const char* const region = longNames ? " (USA) (Rev 1)" : "";
+    char name[128];
     for (int i = 0; i < count; ++i) {
         if (i % 10 == 9)
             std::snprintf(name, sizeof name, (i % 20 == 19) ? "notes%06d.txt" : "game%06d.zip.bak", i);
         else
-            std::snprintf(name, sizeof name, (i % 7 == 0) ? "GAME%06d.ZIP" : "game%06d.zip", i);
+            std::snprintf(name, sizeof name, (i % 7 == 0) ? "%sGAME%06d%s.ZIP" : "%sgame%06d%s.zip", title, i, region);
         std::ofstream(dir / name);
     }
-    return made[count] = dir.string();
+    return made[{count, longNames}] = dir.string();
 }
 
 std::string gameDirectories(int count)
@@ -127,6 +130,7 @@ void selectAndShow(benchmark::State& state, varnix::EmulatorIndex emulator, void
                    const std::string& dir, const char* listName)
 {
     BenchSystem system(emulator, dir);
+    QImage shown(153, 250, QImage::Format_RGB32);
     for (auto _ : state) {
         state.PauseTiming();
         {
@@ -140,6 +144,7 @@ void selectAndShow(benchmark::State& state, varnix::EmulatorIndex emulator, void
             state.ResumeTiming();
             (form.*handler)();  // the selection's handler reads the directory afresh
             list->doItemsLayout();
+            list->viewport()->render(&shown);  // the rows on screen drawn
             benchmark::DoNotOptimize(list->model()->rowCount());
             state.PauseTiming();
         }
@@ -152,6 +157,13 @@ void FileRoms(benchmark::State& state)
     selectAndShow<varnix::FileListBox>(state, varnix::kMame, &varnix::Form1::optMAME_Click,
                                        romDirectory(static_cast<int>(state.range(0))),
                                        "fileRoms");
+}
+
+// Every name on screen is drawn cut in the middle.
+void FileRomsLongNames(benchmark::State& state)
+{
+    selectAndShow<varnix::FileListBox>(state, varnix::kMame, &varnix::Form1::optMAME_Click,
+                                       romDirectory(static_cast<int>(state.range(0)), true), "fileRoms");
 }
 
 void RawDirectories(benchmark::State& state)
@@ -172,6 +184,7 @@ void Dir1(benchmark::State& state)
 
 BENCHMARK(RawFiles)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FileRoms)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(FileRomsLongNames)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(RawDirectories)->Arg(5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(Dir1)->Arg(5000)->Unit(benchmark::kMillisecond);
 

@@ -1,5 +1,6 @@
 #include "qt/file_list_box.h"
 
+#include "qt/middle_cut_delegate.h"
 #include "qt/name_list_model.h"
 
 namespace varnix {
@@ -11,6 +12,7 @@ void setUpList(QListView* list, QAbstractItemModel* model)
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setItemDelegate(new MiddleCutDelegate(list));
 }
 
 }  // namespace

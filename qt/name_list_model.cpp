@@ -10,9 +10,10 @@ QString display(const std::string& bytes)
     return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
+// The tooltip's whole name is asked for only for a row drawn cut.
 bool isTextRole(int role)
 {
-    return role == Qt::DisplayRole || role == Qt::AccessibleTextRole;
+    return role == Qt::DisplayRole || role == Qt::AccessibleTextRole || role == Qt::ToolTipRole;
 }
 
 }  // namespace
@@ -53,6 +54,8 @@ QVariant DirectoryRowsModel::data(const QModelIndex& index, int role) const
     if (!index.isValid() || index.row() >= rowCount() || !isTextRole(role))
         return {};
     const auto row = static_cast<std::size_t>(index.row());
+    if (role == Qt::ToolTipRole)
+        return display(m_rows->nameAt(row));  // without its indent
     return QString(static_cast<qsizetype>(m_rows->depthOf(row)) * kIndentWidth, QLatin1Char(' ')) +
            display(m_rows->nameAt(row));
 }

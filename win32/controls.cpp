@@ -22,6 +22,7 @@ WindowClass windowClassFor(const ControlSpec& spec)
     case ControlKind::PushButton:
         return {"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
     case ControlKind::DirectoryList:
+    case ControlKind::FileList:  // both draw their rows, cutting long names in the middle
         return {"LISTBOX", kList | LBS_OWNERDRAWFIXED, WS_EX_CLIENTEDGE};
     case ControlKind::OptionButton:
         // BS_BITMAP without a bitmap: the emulator's name is the button's
@@ -30,8 +31,6 @@ WindowClass windowClassFor(const ControlSpec& spec)
         return {"BUTTON", BS_AUTORADIOBUTTON | BS_BITMAP | BS_NOTIFY | WS_TABSTOP, 0};
     case ControlKind::TextBox:
         return {"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    case ControlKind::FileList:
-        return {"LISTBOX", kList, WS_EX_CLIENTEDGE};
     case ControlKind::Picture:
         return {"STATIC", SS_OWNERDRAW | SS_NOTIFY, 0};
     case ControlKind::Label:

@@ -5,6 +5,7 @@
 #include "core/form1_layout.h"
 #include "win32/controls.h"
 #include "win32/dialogs.h"
+#include "win32/list_rows.h"
 #include "win32/resource_ids.h"
 #include "win32/system_calls.h"
 #include "win32/system_function.h"
@@ -210,7 +211,8 @@ void Win32View::showRomList(RomList list)
 
 void Win32View::showFiles(std::shared_ptr<const std::vector<std::string>> names)
 {
-    fillList(fileRoms, names->size(), [&](std::size_t i) -> const std::string& { return (*names)[i]; });
+    m_files = std::move(names);  // drawn from here; the list box holds them too, for readers
+    fillList(fileRoms, m_files->size(), [&](std::size_t i) -> const std::string& { return (*m_files)[i]; });
 }
 
 std::optional<std::size_t> Win32View::selectedFile() const
@@ -380,6 +382,8 @@ void Win32View::createControls()
     }
     fileRoms = control("fileRoms");
     Dir1 = control("Dir1");
+    for (HWND list : {fileRoms, Dir1})
+        m_tips.watch(list, [this, list](int row) { return cutName(list, row); });
     keepOneOptionTabStop();
 }
 
@@ -413,14 +417,17 @@ void Win32View::applyFonts(bool redraw)
         SetWindowFont(m_controls[i], fonts[font].get(), redraw);
     }
     m_fonts = std::move(fonts);  // the ones the controls had go now
-    // The directory list draws its rows itself, one line of its font high.
-    HDC dc = GetDC(Dir1);
-    const auto previous = SelectObject(dc, GetWindowFont(Dir1));
-    TEXTMETRICA metrics{};
-    GetTextMetricsA(dc, &metrics);
-    SelectObject(dc, previous);
-    ReleaseDC(Dir1, dc);
-    ListBox_SetItemHeight(Dir1, 0, metrics.tmHeight + scaledPixels(2, m_dpi));
+    // Both lists draw their rows themselves, one line of their font high: the
+    // file list's as high as the system's own list draws them.
+    for (HWND list : {fileRoms, Dir1}) {
+        HDC dc = GetDC(list);
+        const auto previous = SelectObject(dc, GetWindowFont(list));
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc, &metrics);
+        SelectObject(dc, previous);
+        ReleaseDC(list, dc);
+        ListBox_SetItemHeight(list, 0, metrics.tmHeight + (list == Dir1 ? scaledPixels(2, m_dpi) : 0));
+    }
 }
 
 void Win32View::onCommand(HWND window, int id, HWND control, UINT code)
@@ -487,8 +494,8 @@ BOOL Win32View::onEraseBkgnd(HWND window, HDC dc)
 void Win32View::onDrawItem(HWND window, const DRAWITEMSTRUCT* item)
 {
     const auto& view = self(window);
-    if (item->hwndItem == view.Dir1)
-        view.drawDirectoryRow(*item);
+    if (item->hwndItem == view.Dir1 || item->hwndItem == view.fileRoms)
+        view.drawListRow(*item);
     else if (const ControlSpec* spec = view.specOf(item->hwndItem); spec && spec->kind == ControlKind::Picture)
         view.drawPicture(*item, *spec);
 }
@@ -532,25 +539,38 @@ void Win32View::drawAtNaturalSize(const ResourcePicture& picture, HDC dc, int x,
         picture.draw(dc, x, y, scaledPixels(picture.width(), m_dpi), scaledPixels(picture.height(), m_dpi));
 }
 
-void Win32View::drawDirectoryRow(const DRAWITEMSTRUCT& item) const
+Win32View::RowText Win32View::rowText(HWND list, UINT row) const
 {
-    const ControlSpec& spec = *specOf(Dir1);
-    const bool isRow = m_directories && item.itemID < m_directories->count();
-    const bool selected = isRow && (item.itemState & ODS_SELECTED);
-    FillRect(item.hDC, &item.rcItem,
-             selected ? GetSysColorBrush(COLOR_HIGHLIGHT) : brushFor(spec.background.value_or(0xFFFFFF)));
-    if (isRow) {
-        SetBkMode(item.hDC, TRANSPARENT);
-        SetTextColor(item.hDC, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : colourRef(spec.foreground.value_or(0)));
-        RECT text = item.rcItem;
-        text.left += scaledPixels(2 + kDirectoryIndentPixels * static_cast<int>(m_directories->depthOf(item.itemID)),
-                                  m_dpi);
-        const auto& name = m_directories->nameAt(item.itemID);
-        DrawTextA(item.hDC, name.c_str(), static_cast<int>(name.size()), &text,
-                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    RowText text{nullptr, 1};  // where the system's own list puts it, at every DPI
+    if (list == fileRoms && m_files && row < m_files->size()) {
+        text.name = &(*m_files)[row];
+    } else if (list == Dir1 && m_directories && row < m_directories->count()) {
+        text.name = &m_directories->nameAt(row);
+        text.left = scaledPixels(2 + kDirectoryIndentPixels * static_cast<int>(m_directories->depthOf(row)), m_dpi);
     }
-    if (item.itemState & ODS_FOCUS)
-        DrawFocusRect(item.hDC, &item.rcItem);
+    return text;
+}
+
+void Win32View::drawListRow(const DRAWITEMSTRUCT& item) const
+{
+    const ControlSpec& spec = *specOf(item.hwndItem);
+    const RowText text = rowText(item.hwndItem, item.itemID);
+    paintListRow(item, item.hwndItem, text.name, item.rcItem.left + text.left,
+                 colourRef(spec.foreground.value_or(0)), brushFor(spec.background.value_or(0xFFFFFF)));
+}
+
+std::optional<std::string> Win32View::cutName(HWND list, int row) const
+{
+    const RowText text = rowText(list, static_cast<UINT>(row));
+    RECT rect{};
+    if (!text.name || ListBox_GetItemRect(list, row, &rect) == LB_ERR)
+        return std::nullopt;
+    HDC dc = GetDC(list);
+    const auto previous = SelectObject(dc, GetWindowFont(list));
+    const bool cut = shownRowText(dc, *text.name, rowTextWidth(rect, rect.left + text.left)) != *text.name;
+    SelectObject(dc, previous);
+    ReleaseDC(list, dc);
+    return cut ? std::optional<std::string>(*text.name) : std::nullopt;
 }
 
 BOOL Win32View::onSetCursor(HWND window, HWND under, UINT hitTest, UINT mouseMessage)

@@ -3,12 +3,15 @@
 #include "core/form1_layout.h"
 #include "core/view.h"
 #include "win32/gdi_object.h"
+#include "win32/list_rows.h"
 #include "win32/resource_picture.h"
 
 #include <windows.h>
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -87,7 +90,15 @@ private:
     void drawPicture(const DRAWITEMSTRUCT& item, const ControlSpec& spec) const;
     // At its natural size, scaled for the monitor's DPI.
     void drawAtNaturalSize(const ResourcePicture& picture, HDC dc, int x, int y) const;
-    void drawDirectoryRow(const DRAWITEMSTRUCT& item) const;
+    // A list row's name (null for none) and where its text starts in the row.
+    struct RowText {
+        const std::string* name;
+        int left;
+    };
+    RowText rowText(HWND list, UINT row) const;
+    void drawListRow(const DRAWITEMSTRUCT& item) const;
+    // The whole name of a row that the list draws cut.
+    std::optional<std::string> cutName(HWND list, int row) const;
     void reportCommand(HWND control, UINT code);
     // The option buttons are one tab stop at all times (optionTabStop).
     void keepOneOptionTabStop();
@@ -116,6 +127,7 @@ private:
     std::vector<std::pair<std::string_view, ResourcePicture>> m_pictures;  // by picture name
     ResourcePicture m_background;
     HCURSOR m_hand = nullptr;
+    CutRowTips m_tips;  // made last: its lists go with the window first
 };
 
 }  // namespace varnix

@@ -6,10 +6,14 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QHelpEvent>
 #include <QKeyEvent>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 #include <QUrl>
 
 using namespace varnix;
@@ -39,6 +43,38 @@ void answerNextBox()
 {
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
 }
+
+// A paint device that keeps the texts drawn on it, in order.
+class DrawnTexts final : public QPaintDevice, QPaintEngine {
+public:
+    explicit DrawnTexts(QSize size) : QPaintEngine(AllFeatures), m_size(size) {}
+    QStringList texts;
+
+    QPaintEngine* paintEngine() const override { return const_cast<DrawnTexts*>(this); }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawTextItem(const QPointF&, const QTextItem& item) override { texts << item.text(); }
+    Type type() const override { return User; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth: return m_size.width();
+        case PdmHeight: return m_size.height();
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+        default: return 0;
+        }
+    }
+
+private:
+    QSize m_size;
+};
 
 class QtViewTest : public QtFormTest {
 protected:
@@ -141,6 +177,57 @@ TEST_F(QtViewTest, TheOptionButtonsAreOneTabStopAndTheFocusComesBackAfterABox)
     view.messageBox("a message");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&view)) << "the window is active again";
     EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>("Text3"));
+}
+
+TEST_F(QtViewTest, ALongNameIsDrawnCutInTheMiddleAndShownWholeOnHover)
+{
+    const char* const names[] = {"Final Fantasy III (USA) (Rev 1).sfc", "Final Fantasy III (USA).sfc",
+                                 "Legend of Zelda, The - A Link to the Past (USA).sfc"};
+    for (const char* name : names)
+        dir.write(std::string("r/snes/") + name, "");
+    clickAt(control<QRadioButton>("optSnes"));
+    auto* files = control<FileListBox>("fileRoms");
+    ASSERT_EQ(files->model()->rowCount(), 4);
+
+    DrawnTexts drawn(files->viewport()->size());
+    {
+        QPainter painter(&drawn);
+        for (int row = 0; row < 4; ++row) {  // each row as the list has its delegate draw it
+            QStyleOptionViewItem option;
+            option.initFrom(files);
+            option.widget = files;
+            option.displayAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+            option.textElideMode = files->textElideMode();
+            option.rect = files->visualRect(files->model()->index(row, 0));
+            files->itemDelegate()->paint(&painter, option, files->model()->index(row, 0));
+        }
+    }
+    ASSERT_EQ(drawn.texts.size(), 4) << drawn.texts.join('|').toStdString();
+    const QString ellipsis(QChar(0x2026));
+    EXPECT_TRUE(drawn.texts[0].startsWith("Final F") && drawn.texts[0].endsWith("(Rev 1).sfc") &&
+                drawn.texts[0].contains(ellipsis))
+        << drawn.texts[0].toStdString();
+    EXPECT_TRUE(drawn.texts[1].endsWith("(USA).sfc")) << drawn.texts[1].toStdString();
+    EXPECT_NE(drawn.texts[0], drawn.texts[1]) << "two games read the same";
+    EXPECT_TRUE(drawn.texts[2].startsWith("Legend") && drawn.texts[2].endsWith("(USA).sfc"));
+    EXPECT_EQ(drawn.texts[3], "plain.smc") << "a name that fits is drawn whole";
+
+    const auto hover = [&](int row) {
+        const QPoint where = files->visualRect(files->model()->index(row, 0)).center();
+        QHelpEvent help(QEvent::ToolTip, where, files->viewport()->mapToGlobal(where));
+        QApplication::sendEvent(files->viewport(), &help);
+    };
+    hover(3);
+    EXPECT_FALSE(QToolTip::isVisible()) << "no tooltip for a whole name";
+    hover(0);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), names[0]);
+
+    files->setCurrentIndex(files->model()->index(0, 0));
+    control<QPushButton>("Command1")->click();
+    ASSERT_EQ(system.starts.size(), 1u);
+    EXPECT_TRUE(QString::fromStdString(system.starts[0].line).endsWith(QString(" \"%1\"").arg(names[0])))
+        << "PLAY starts the whole name: " << system.starts[0].line;
 }
 
 #include "qt_view_test.moc"

@@ -4,12 +4,14 @@
 #include "support/fake_system.h"
 #include "support/temp_dir.h"
 #include "win32/controls.h"
+#include "win32/list_rows.h"
 #include "win32/system_calls.h"
 #include "win32/system_function.h"
 #include "win32/win32_view.h"
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
 #include <windowsx.h>
@@ -320,4 +322,85 @@ TEST_P(Win32ViewTest, TheOptionButtonsAreOneTabStopAndTheFocusComesBackAfterABox
     view.messageBox("a message");
     ok.join();
     EXPECT_EQ(GetFocus(), view.control("Text4"));
+}
+
+TEST_P(Win32ViewTest, ALongNameIsDrawnCutInTheMiddleAndShownWholeOnHover)
+{
+    const std::string revision = "Final Fantasy III (USA) (Rev 1).sfc", first = "Final Fantasy III (USA).sfc";
+    dir.write("r/snes/" + revision, "");
+    dir.write("r/snes/" + first, "");
+    SendMessageA(view.control("optSnes"), BM_CLICK, 0, 0);
+    HWND files = view.control("fileRoms");
+    ASSERT_EQ(ListBox_GetCount(files), 4);  // A.smc, b.smc, then the two
+    RECT row;
+    ListBox_GetItemRect(files, 0, &row);
+    OffsetRect(&row, -row.left, -row.top);
+    // A row's pixels, as the list draws it, and as the text alone would be
+    // drawn where the system's own list puts it.
+    const auto drawn = [&](int index) {
+        return canvas(row.right, row.bottom, [&](HDC dc) {
+            DRAWITEMSTRUCT item{ODT_LISTBOX, 0, static_cast<UINT>(index), ODA_DRAWENTIRE, 0, files, dc, row, 0};
+            SendMessageA(view.window(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&item));
+        });
+    };
+    std::string shown;
+    const auto plain = [&](const std::string& name) {
+        return canvas(row.right, row.bottom, [&](HDC dc) {
+            SelectObject(dc, GetWindowFont(files));
+            shown = shownRowText(dc, name, rowTextWidth(row, 1));
+            HBRUSH background = CreateSolidBrush(RGB(192, 192, 255));
+            FillRect(dc, &row, background);
+            DeleteObject(background);
+            SetBkMode(dc, TRANSPARENT);
+            RECT text{1, 0, row.right, row.bottom};
+            DrawTextA(dc, shown.c_str(), static_cast<int>(shown.size()), &text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        });
+    };
+    EXPECT_TRUE(drawn(0) == plain("A.smc")) << "a name that fits is drawn whole, as before";
+    EXPECT_EQ(shown, "A.smc");
+    EXPECT_TRUE(drawn(2) == plain(revision));
+    const auto revisionShown = shown;
+    EXPECT_TRUE(revisionShown.rfind("Final F", 0) == 0 && revisionShown.ends_with("(Rev 1).sfc")) << revisionShown;
+    EXPECT_TRUE(drawn(3) == plain(first));
+    EXPECT_TRUE(shown.ends_with("(USA).sfc") && shown != revisionShown) << shown;
+
+    // The pointer rests on a row; the tooltip, once made, is this thread's.
+    const auto pointAt = [&](int index) {
+        RECT at;
+        ListBox_GetItemRect(files, index, &at);
+        POINT point{(at.left + at.right) / 2, (at.top + at.bottom) / 2}, screen = point;
+        ClientToScreen(files, &screen);
+        SetCursorPos(screen.x, screen.y);
+        SendMessageA(files, WM_MOUSEMOVE, 0, MAKELPARAM(point.x, point.y));
+    };
+    const auto tooltip = [] { return FindWindowA(TOOLTIPS_CLASSA, nullptr); };
+    const auto waitForTip = [&](bool visible) {
+        for (int tries = 0; tries < 300; ++tries, Sleep(10)) {
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&message);
+            if (tooltip() && IsWindowVisible(tooltip()) == visible)
+                return true;
+        }
+        return false;
+    };
+    pointAt(0);
+    EXPECT_FALSE(tooltip()) << "nothing is made or loaded for a name drawn whole";
+    pointAt(2);
+    ASSERT_TRUE(waitForTip(true)) << "no tooltip over a cut name";
+    char text[128] = {};
+    TOOLINFOA tool{};
+    tool.cbSize = TTTOOLINFOA_V2_SIZE;
+    tool.hwnd = files;
+    tool.uId = 1;
+    tool.lpszText = text;
+    SendMessageA(tooltip(), TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(std::string(text), revision);
+    pointAt(1);
+    EXPECT_TRUE(waitForTip(false)) << "the tooltip stays over a name drawn whole";
+
+    ListBox_SetCurSel(files, 2);
+    command(view.control("Command1"), BN_CLICKED);
+    ASSERT_EQ(system.starts.size(), 1u);
+    EXPECT_TRUE(system.starts[0].line.ends_with(" \"" + revision + "\"")) << system.starts[0].line;
 }

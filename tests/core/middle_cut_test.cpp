@@ -1,0 +1,51 @@
+#include "core/middle_cut.h"
+
+#include "core/characters.h"
+#include "system/encoding.h"
+
+#include <gtest/gtest.h>
+
+using namespace varnix;
+
+namespace {
+
+// One unit a byte: widths are plain to read.
+int bytes(const std::string& text)
+{
+    return static_cast<int>(text.size());
+}
+
+} // namespace
+
+TEST(MiddleCut, ALongNameKeepsItsStartAndItsRegionOrRevision)
+{
+    const struct {
+        const char* name;
+        int width;
+        const char* shown;
+    } rows[] = {
+        { "Final Fantasy III (USA).sfc", 27, "Final Fantasy III (USA).sfc" }, // fits: as it is
+        { "Final Fantasy III (USA) (Rev 1).sfc", 22, "Final Fa...(Rev 1).sfc" },
+        { "Final Fantasy III (USA).sfc", 22, "Final Fant...(USA).sfc" },
+        { "Super Mario World (U) [!].smc", 16, "Super ...[!].smc" },
+        { "Legend of Zelda (USA) (Rev 1).sfc", 12, "Legen....sfc" }, // no room for the group: the extension stays
+        { "averyveryverylongdirectory", 11, "aver...tory" }, // neither: cut in the middle
+        { "Metal Slug X (v1.1)", 14, "Metal...(v1.1)" }, // a dot inside a group starts no extension
+    };
+    for (const auto& row : rows) {
+        const auto shown = cutInTheMiddle(row.name, "...", row.width, bytes);
+        EXPECT_EQ(shown, row.shown) << row.name;
+        EXPECT_LE(bytes(shown), row.width) << row.name;
+    }
+}
+
+TEST(MiddleCut, CutsOnlyBetweenCharacters)
+{
+    // "é" is two bytes of UTF-8, "…" three: neither is ever halved.
+    setCharacterLength(utf8CharacterLength);
+    const auto shown
+        = cutInTheMiddle("\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9.smc", "\xe2\x80\xa6", 12, bytes);
+    setCharacterLength(nullptr);
+    useSystemEncoding(); // the system's own again, where it has one
+    EXPECT_EQ(shown, "\xc3\xa9\xc3\xa9\xe2\x80\xa6.smc");
+}
