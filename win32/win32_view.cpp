@@ -316,6 +316,10 @@ void Win32View::endProgram()
 
 LRESULT CALLBACK Win32View::windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // An owner-drawn list reports each row it lets go, 50,000 of them when a
+    // long list is replaced: answered first, with nothing to free.
+    if (message == WM_DELETEITEM)
+        return TRUE;
     if (message == WM_NCCREATE) {
         auto* view = static_cast<Win32View*>(reinterpret_cast<LPCREATESTRUCTA>(lParam)->lpCreateParams);
         view->m_window = window;
