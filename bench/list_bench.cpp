@@ -113,7 +113,7 @@ public:
     {
         return m_machine.listSubdirectories(directory);
     }
-    varnix::ConfigRecord readConfig(const std::string&) const override { return m_record; }
+    std::optional<varnix::ConfigRecord> readConfig(const std::string&) const override { return m_record; }
     void saveConfig(const std::string&, const varnix::ConfigRecord&) override {}
     std::string shortPath(const std::string& path) const override { return path; }
     void startCommandLine(const std::string&) override {}

@@ -2,6 +2,7 @@
 
 #include "core/command_line.h"
 #include "core/emulator_table.h"
+#include "core/failure.h"
 #include "core/fixed_field.h"
 #include "core/form1_layout.h"
 #include "core/launch_rules.h"
@@ -9,12 +10,36 @@
 #include "core/system.h"
 #include "core/view.h"
 
+#include <algorithm>
+#include <cctype>
 #include <exception>
 
 namespace varnix {
 namespace {
 
 const std::string kMissingConfigMessage = "Configuration File Not Found - Starting new......";
+
+std::string unreadConfigMessage(const std::string& path, const std::string& reason)
+{
+    return "The configuration file " + path + " is there but could not be read (" + reason +
+           ").\n\nStarting new: the settings shown are not the file's.";
+}
+
+std::string replaceUnreadConfigQuestion(const std::string& path)
+{
+    return "The configuration file " + path + " could not be read when Varnix started.\n\n"
+           "Saving replaces the settings it holds with the ones shown. Save anyway?";
+}
+
+// Whether two names of varnix.dat may name the same file. Case is no
+// difference where the system ignores it; where it does not, asking once too
+// often loses nothing.
+bool maySameFile(const std::string& a, const std::string& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
+        return std::tolower(x) == std::tolower(y);
+    });
+}
 const std::string kIncorrectDirectoryMessage = "Incorrect directory please run setup!";
 const std::string kNoFileSelectedMessage = "No file selected!";
 const std::string kAllFilesFilter = "All files (*.*)|*.*|";
@@ -89,18 +114,23 @@ void Form1::setupEntryClicked(std::size_t emulator)
 
 void Form1::Form_Load()
 {
-    ConfigRecord record;
+    std::string path;
+    std::optional<ConfigRecord> record;
     try {
-        record = m_system.readConfig(configFilePath());
-    } catch (const std::exception&) {
-        // Any failure reads as a missing file.
-        m_view.messageBox(kMissingConfigMessage);
-        for (std::size_t i = 0; i < kEmulators.size(); ++i)
-            showNotSetup(i);
-        return;
+        path = configFilePath();
+        record = m_system.readConfig(path);
+    } catch (const std::exception& failure) {
+        if (path.empty())  // no current directory: no file to be found
+            return startNew(kMissingConfigMessage);
+        // The file is there: the user is told so, and a save will ask first.
+        const auto* known = dynamic_cast<const Failure*>(&failure);
+        m_unreadConfig = path;
+        return startNew(unreadConfigMessage(path, known ? known->reason() : failure.what()));
     }
+    if (!record)
+        return startNew(kMissingConfigMessage);
 
-    m_record = record;
+    m_record = *record;
     m_paths = WorkingPaths::fromRecord(m_record);
     for (std::size_t i = 0; i < kEmulators.size(); ++i) {
         const auto& row = kEmulators[i];
@@ -118,16 +148,28 @@ void Form1::mnuConfig_Click()
     // Nothing in memory changes until the file is safely written, so a failed
     // save loses no setting.
     try {
-        m_system.changeDirectory(m_system.programDirectory());
+        const auto directory = m_system.programDirectory();
+        if (m_unreadConfig && maySameFile(*m_unreadConfig, pathInDirectory(directory, std::string(kConfigFileName))) &&
+            !m_view.askYesNo(replaceUnreadConfigQuestion(*m_unreadConfig)))
+            return;  // the file, and everything else, stays as it was
+        m_system.changeDirectory(directory);
         ConfigRecord record;
         for (std::size_t i = 0; i < kEmulators.size(); ++i)
             record.set(kEmulators[i].paramsField, parameterFieldText(m_view.parameterText(i)));
         m_paths.copyInto(record);
         m_system.saveConfig(configFilePath(), record);
         m_record = record;
+        m_unreadConfig.reset();  // it is the file written now
     } catch (const std::exception& failure) {
         m_view.messageBox(std::string("The configuration could not be saved: ") + failure.what());
     }
+}
+
+void Form1::startNew(const std::string& message)
+{
+    m_view.messageBox(message);
+    for (std::size_t i = 0; i < kEmulators.size(); ++i)
+        showNotSetup(i);
 }
 
 void Form1::mnuExit_Click()

@@ -83,6 +83,7 @@ private:
     void showNotSetup(std::size_t emulator);
     void markNotSetup(std::size_t emulator);
     void forgetExecutable(const EmulatorRow& row);
+    void startNew(const std::string& message);
 
     void showRomList(RomList list);
     void setFileList(const std::string& directory, const std::string& pattern);
@@ -106,6 +107,10 @@ private:
     std::shared_ptr<const std::vector<std::string>> m_files;
     std::shared_ptr<const DirectoryRows> m_directories;
     std::optional<std::string> m_unreadDirectory;  // read when the list first shows
+
+    // A varnix.dat that start-up found but could not read: a save never
+    // replaces it unasked.
+    std::optional<std::string> m_unreadConfig;
 
     CommonDialog CommonDialog1;
     CommonDialog CommonDialog2;

@@ -2,6 +2,7 @@
 
 #include "core/config_record.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,9 @@ public:
     virtual std::vector<std::string> listSubdirectories(const std::string& directory) const = 0;
 
     // The record in the first bytes of the file; a short file reads as if
-    // padded with blanks.
-    virtual ConfigRecord readConfig(const std::string& path) const = 0;
+    // padded with blanks. Nothing when there is no such file; a file that is
+    // there but cannot be read throws.
+    virtual std::optional<ConfigRecord> readConfig(const std::string& path) const = 0;
     // Replaces the file's first bytes with the record, safely.
     virtual void saveConfig(const std::string& path, const ConfigRecord& record) = 0;
 

@@ -40,6 +40,9 @@ public:
 
     // Modal: a message with an OK button only, titled "Varnix".
     virtual void messageBox(const std::string& text) = 0;
+    // Modal: a question with Yes and No buttons, No the default, titled
+    // "Varnix"; true for Yes.
+    virtual bool askYesNo(const std::string& question) = 0;
     // Modal: the edited text on OK, the empty text on Cancel.
     virtual std::string inputBox(const std::string& prompt, const std::string& caption,
                                  const std::string& defaultText) = 0;

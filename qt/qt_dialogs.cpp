@@ -13,6 +13,15 @@ void showMessageBox(QWidget* parent, const QString& text)
     box.exec();
 }
 
+bool askYesNo(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Varnix"), question, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 QString showInputBox(QWidget* parent, const QString& prompt, const QString& caption, const QString& defaultText)
 {
     bool ok = false;

@@ -236,6 +236,11 @@ void QtView::messageBox(const std::string& text)
     keepingFocus(this, [&] { showMessageBox(this, fromBytes(text)); });
 }
 
+bool QtView::askYesNo(const std::string& question)
+{
+    return keepingFocus(this, [&] { return varnix::askYesNo(this, fromBytes(question)); });
+}
+
 std::string QtView::inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText)
 {
     return keepingFocus(this, [&] {

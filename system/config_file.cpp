@@ -4,9 +4,10 @@
 
 namespace varnix {
 
-ConfigRecord readConfigFile(const std::string& path)
+std::optional<ConfigRecord> readConfigFile(const std::string& path)
 {
-    return ConfigRecord::fromBytes(readFileStart(path, kRecordSize));
+    const auto bytes = readFileStart(path, kRecordSize);
+    return bytes ? std::optional<ConfigRecord>(ConfigRecord::fromBytes(*bytes)) : std::nullopt;
 }
 
 void saveConfigFile(const std::string& path, const ConfigRecord& record)

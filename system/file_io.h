@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,9 +11,10 @@ namespace varnix {
 inline constexpr std::size_t kCopyPiece = 64 * 1024;
 
 // The first `size` bytes of the regular file at `path`, fewer when it is
-// shorter. Throws Failure when it is missing, is no regular file
-// (a FIFO or a device is never opened for a blocking read) or cannot be read.
-std::string readFileStart(const std::string& path, std::size_t size);
+// shorter; nothing when there is no file of that name. Throws Failure when it
+// is there but is no regular file (a FIFO or a device is never opened for a
+// blocking read) or cannot be read.
+std::optional<std::string> readFileStart(const std::string& path, std::size_t size);
 
 // Replaces the first bytes of the file at `path` with `head`, keeping
 // whatever the file holds beyond them, without ever leaving a torn file: the

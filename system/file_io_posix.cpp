@@ -122,9 +122,11 @@ struct TemporaryFile {
 
 }  // namespace
 
-std::string readFileStart(const std::string& path, std::size_t size)
+std::optional<std::string> readFileStart(const std::string& path, std::size_t size)
 {
     Descriptor file{openRegular(path)};
+    if (file.fd < 0 && (errno == ENOENT || errno == ENOTDIR))
+        return std::nullopt;
     if (file.fd < 0)
         throwErrno("cannot read " + path, errno);
     return readPiece(file.fd, size, 0, path);

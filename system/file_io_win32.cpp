@@ -121,11 +121,14 @@ bool waitingOutOtherPrograms(const std::string& target, bool (*held)(DWORD, cons
 
 }  // namespace
 
-std::string readFileStart(const std::string& path, std::size_t size)
+std::optional<std::string> readFileStart(const std::string& path, std::size_t size)
 {
     Handle file;
-    if (!waitingOutOtherPrograms(path, heldAgainstReading, [&] { return opened(file, path); }))
+    if (!waitingOutOtherPrograms(path, heldAgainstReading, [&] { return opened(file, path); })) {
+        if (GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND)
+            return std::nullopt;
         failWindows("cannot read " + path);
+    }
     if (GetFileType(file.handle) != FILE_TYPE_DISK)
         throwErrno(path + " is not a regular file", EINVAL);
     return readPiece(file.handle, size, path);

@@ -16,7 +16,7 @@ std::vector<std::string> Machine::listSubdirectories(const std::string& director
 {
     return varnix::listSubdirectories(directory);
 }
-ConfigRecord Machine::readConfig(const std::string& path) const { return readConfigFile(path); }
+std::optional<ConfigRecord> Machine::readConfig(const std::string& path) const { return readConfigFile(path); }
 void Machine::saveConfig(const std::string& path, const ConfigRecord& record) { saveConfigFile(path, record); }
 std::string Machine::shortPath(const std::string& path) const { return ShortPath(path); }
 void Machine::startCommandLine(const std::string& line) { varnix::startCommandLine(line); }

@@ -13,7 +13,7 @@ public:
     void changeDirectory(const std::string& directory) override;
     std::vector<std::string> listFiles(const std::string& directory) const override;
     std::vector<std::string> listSubdirectories(const std::string& directory) const override;
-    ConfigRecord readConfig(const std::string& path) const override;
+    std::optional<ConfigRecord> readConfig(const std::string& path) const override;
     void saveConfig(const std::string& path, const ConfigRecord& record) override;
     std::string shortPath(const std::string& path) const override;
     void startCommandLine(const std::string& line) override;

@@ -248,6 +248,12 @@ void Win32View::messageBox(const std::string& text)
     keepingFocus([&] { return MessageBoxA(m_window, text.c_str(), "Varnix", MB_OK); });
 }
 
+bool Win32View::askYesNo(const std::string& question)
+{
+    return keepingFocus([&] { return MessageBoxA(m_window, question.c_str(), "Varnix", MB_YESNO | MB_DEFBUTTON2); }) ==
+           IDYES;
+}
+
 std::string Win32View::inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText)
 {
     return keepingFocus([&] { return showInputBox(m_instance, m_window, prompt, caption, defaultText); });

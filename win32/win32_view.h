@@ -50,6 +50,7 @@ public:
     std::optional<std::size_t> selectedFile() const override;
     void showDirectories(std::shared_ptr<const DirectoryRows> rows) override;
     void messageBox(const std::string& text) override;
+    bool askYesNo(const std::string& question) override;
     std::string inputBox(const std::string& prompt, const std::string& caption,
                          const std::string& defaultText) override;
     std::optional<std::string> openFile(const std::vector<FileFilter>& filters, int filterIndex,

@@ -19,6 +19,53 @@ TEST_F(SaveConfig, AfterAMissingFileASaveWrites540BlanksInTheProgramDirectory)
     EXPECT_EQ(view.messages.size(), 1u) << "only the start-up message, none for the save";
 }
 
+TEST_F(SaveConfig, AFileStartUpCouldNotReadIsReplacedOnlyWhenTheUserSaysYes)
+{
+    const std::string kept(540, 'k');
+    dir.write("program/varnix.dat", kept);
+    FakeSystem startedInItsFolder(dir.file("program"), dir.file("program"));
+    startedInItsFolder.readFails = true;  // held by another program, say
+    Form1 form(view, startedInItsFolder);
+    form.Form_Load();
+    startedInItsFolder.readFails = false;
+
+    form.mnuConfig_Click();  // No, the default
+    ASSERT_EQ(view.questions.size(), 1u);
+    EXPECT_EQ(view.questions[0], "The configuration file " + dir.file("program/varnix.dat") +
+                                     " could not be read when Varnix started.\n\n"
+                                     "Saving replaces the settings it holds with the ones shown. Save anyway?");
+    EXPECT_EQ(dir.read("program/varnix.dat"), kept);
+    view.yesNoAnswers = {true};
+    form.mnuConfig_Click();
+    EXPECT_EQ(dir.read("program/varnix.dat"), std::string(540, ' '));
+    form.mnuConfig_Click();
+    EXPECT_EQ(view.questions.size(), 2u) << "once written, the file is asked about no more";
+    EXPECT_EQ(view.messages.size(), 1u) << "only the start-up message";
+}
+
+TEST_F(SaveConfig, ASaveAsksNothingAfterAFileWasReadOrMissingOrWhenItGoesElsewhere)
+{
+    system.readFails = true;  // start/ cannot be read; the save goes to program/
+    dir.write("start/varnix.dat", std::string(540, 'k'));
+    startForm();
+    form->mnuConfig_Click();
+    EXPECT_EQ(dir.read("program/varnix.dat"), std::string(540, ' '));
+    for (const bool present : {true, false}) {
+        ConfigRecord parametersOnly;  // read, and saved back as blanks: SNES is not set up
+        parametersOnly.set(Field::SnesParams, "-x");
+        if (present)
+            dir.write("program/varnix.dat", std::string(parametersOnly.bytes()));
+        else
+            std::filesystem::remove(dir.file("program/varnix.dat"));
+        FakeSystem startedInItsFolder(dir.file("program"), dir.file("program"));
+        Form1 here(view, startedInItsFolder);
+        here.Form_Load();
+        here.mnuConfig_Click();
+        EXPECT_EQ(dir.read("program/varnix.dat"), std::string(540, ' ')) << present;
+    }
+    EXPECT_TRUE(view.questions.empty());
+}
+
 TEST_F(SaveConfig, BoxesAndWorkingPathsReachTheirFields)
 {
     ConfigRecord record;

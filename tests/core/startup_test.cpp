@@ -94,3 +94,16 @@ TEST_F(Startup, AMissingFileIsReportedBeforeTheWindowShows)
     EXPECT_TRUE(form->workingPaths().SnesExe.empty());
     EXPECT_FALSE(std::filesystem::exists(dir.file("start/varnix.dat"))) << "no file is created at start-up";
 }
+
+TEST_F(Startup, AFileThatIsThereButCannotBeReadIsReportedAsSuch)
+{
+    writeConfig(ConfigRecord());
+    system.readFails = true;
+    startForm();
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(view.messages[0], "The configuration file " + dir.file("start/varnix.dat") +
+                                    " is there but could not be read (Permission denied).\n\n"
+                                    "Starting new: the settings shown are not the file's.");
+    for (int row = 0; row < 4; ++row)
+        expectNotSetup(row);
+}

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
@@ -177,6 +178,22 @@ TEST_F(QtViewTest, TheOptionButtonsAreOneTabStopAndTheFocusComesBackAfterABox)
     view.messageBox("a message");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&view)) << "the window is active again";
     EXPECT_EQ(QApplication::focusWidget(), control<QLineEdit>("Text3"));
+}
+
+TEST_F(QtViewTest, AQuestionIsAnsweredNoByEnterAndYesByItsButton)
+{
+    for (const bool yes : {false, true}) {
+        QTimer::singleShot(0, [yes] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(box);
+            EXPECT_EQ(box->windowTitle(), "Varnix");
+            if (yes)
+                box->button(QMessageBox::Yes)->click();
+            else
+                QTest::keyClick(box, Qt::Key_Return);  // the default button
+        });
+        EXPECT_EQ(view.askYesNo("Save anyway?"), yes);
+    }
 }
 
 TEST_F(QtViewTest, ALongNameIsDrawnCutInTheMiddleAndShownWholeOnHover)

@@ -21,6 +21,7 @@ public:
     };
     std::vector<Start> starts;
     bool startFails = false;
+    bool readFails = false;  // varnix.dat is there but cannot be read
     // When set, the file listing the system gives instead of the real one.
     std::optional<std::vector<std::string>> listing;
 
@@ -49,7 +50,12 @@ public:
     {
         return m_machine.listSubdirectories(directory);
     }
-    varnix::ConfigRecord readConfig(const std::string& path) const override { return m_machine.readConfig(path); }
+    std::optional<varnix::ConfigRecord> readConfig(const std::string& path) const override
+    {
+        if (readFails)
+            throw varnix::Failure("cannot read " + path, "Permission denied");
+        return m_machine.readConfig(path);
+    }
     void saveConfig(const std::string& path, const varnix::ConfigRecord& record) override
     {
         m_machine.saveConfig(path, record);

@@ -33,6 +33,8 @@ public:
     std::vector<InputCall> inputCalls;
     std::vector<FileCall> fileCalls;
     std::deque<std::string> inputAnswers;
+    std::vector<std::string> questions;
+    std::deque<bool> yesNoAnswers;  // No once they run out
     std::deque<std::optional<std::string>> fileAnswers;
     std::vector<std::string> opened;
     bool openSucceeds = true;
@@ -61,6 +63,14 @@ public:
     void showDirectories(std::shared_ptr<const varnix::DirectoryRows> rows) override { directories = std::move(rows); }
 
     void messageBox(const std::string& text) override { messages.push_back(text); }
+    bool askYesNo(const std::string& question) override
+    {
+        questions.push_back(question);
+        const bool yes = !yesNoAnswers.empty() && yesNoAnswers.front();
+        if (!yesNoAnswers.empty())
+            yesNoAnswers.pop_front();
+        return yes;
+    }
     std::string inputBox(const std::string& prompt, const std::string& caption,
                          const std::string& defaultText) override
     {

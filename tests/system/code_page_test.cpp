@@ -72,7 +72,7 @@ TEST(CodePage932, ASecondByteThatIsABackslashNeverSeparatesNames)
     view.setParameterText(kSnes, "-saved");
     form.mnuConfig_Click();
     EXPECT_EQ(view.messages, std::vector<std::string>{}) << "the file in " << kinou << " is found and saved";
-    EXPECT_EQ(readFileStart(home + "\\varnix.dat", 540).substr(230, 6), "-saved");
+    EXPECT_EQ(readFileStart(home + "\\varnix.dat", 540).value().substr(230, 6), "-saved");
 
     changeDirectory(home);
     EXPECT_EQ(currentDirectory(), home);
@@ -95,13 +95,13 @@ TEST(CodePage, ANameThePageCannotHoldIsListedInItsShortForm)
     ASSERT_EQ(names.size(), 2u);
     const auto other = names[0] == "l.zip" ? names[1] : names[0];
     EXPECT_EQ(other.find('?'), std::string::npos) << "this volume keeps short names";
-    EXPECT_EQ(readFileStart(dir.file(other), 99), "l with stroke") << "PLAY passes " << other;
+    EXPECT_EQ(readFileStart(dir.file(other), 99).value(), "l with stroke") << "PLAY passes " << other;
 
     // The Open dialog's path of a program in a folder such as "Łódź".
     const auto lodz = wide(dir.path()) + L"\\\x0141\x00F3\x0064\x017A";
     ASSERT_TRUE(CreateDirectoryW(lodz.c_str(), nullptr));
     makeFile(lodz + L"\\emu.exe", "emulator");
-    EXPECT_EQ(readFileStart(ansiPath(lodz + L"\\emu.exe"), 99), "emulator");
+    EXPECT_EQ(readFileStart(ansiPath(lodz + L"\\emu.exe"), 99).value(), "emulator");
 }
 
 TEST(CodePage, ASaveWaitsOutAFileHeldForAMomentAndReportsOneHeldForGood)
@@ -127,16 +127,16 @@ TEST(CodePage, ASaveWaitsOutAFileHeldForAMomentAndReportsOneHeldForGood)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "no temporary file is left";
 }
 
-TEST(CodePage, StartUpWaitsOutAFileHeldForAMomentAndTakesOneHeldForGoodAsMissing)
+TEST(CodePage, StartUpWaitsOutAFileHeldForAMomentAndAsksBeforeReplacingOneHeldForGood)
 {
     TempDir dir;
-    dir.write("varnix.dat", std::string(ConfigRecord().bytes()));
-    const auto messagesAtStart = [&] {
-        FakeView view;
-        FakeSystem system(dir.path(), dir.path());
-        Form1(view, system).Form_Load();
-        return view.messages;
-    };
+    ConfigRecord record;
+    record.set(Field::MameExe, "C:\\mame\\mame.exe");
+    const std::string stored(record.bytes());
+    dir.write("varnix.dat", stored);
+    FakeView view;
+    FakeSystem system(dir.path(), dir.path());
+    Form1 form(view, system);
     // As a sync tool does: open, sharing nothing.
     const auto path = dir.file("varnix.dat");
     const auto hold = [&] { return CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr); };
@@ -144,9 +144,19 @@ TEST(CodePage, StartUpWaitsOutAFileHeldForAMomentAndTakesOneHeldForGoodAsMissing
         Sleep(600);
         CloseHandle(held);
     });
-    EXPECT_EQ(messagesAtStart(), std::vector<std::string>{}) << "held for a moment: the settings are read";
+    Form1(view, system).Form_Load();
+    EXPECT_EQ(view.messages, std::vector<std::string>{}) << "held for a moment: the settings are read";
     release.join();
+
     const HANDLE held = hold();
-    EXPECT_EQ(messagesAtStart().size(), 1u) << "held for good: taken as missing, as before";
+    form.Form_Load();
     CloseHandle(held);
+    ASSERT_EQ(view.messages.size(), 1u) << "held for good";
+    EXPECT_NE(view.messages[0].find(path + " is there but could not be read"), std::string::npos) << view.messages[0];
+    form.mnuConfig_Click();  // released by now; No
+    EXPECT_EQ(view.questions.size(), 1u);
+    EXPECT_EQ(dir.read("varnix.dat"), stored) << "MAME stays set up in the file";
+    view.yesNoAnswers = {true};
+    form.mnuConfig_Click();
+    EXPECT_EQ(dir.read("varnix.dat"), std::string(540, ' '));
 }

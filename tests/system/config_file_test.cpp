@@ -54,19 +54,20 @@ TEST(ConfigFile, EachFieldLandsAtItsOffsetAndTheFileIs540Bytes)
 TEST(ConfigFile, ReadingTakesTheFirst540BytesAndPadsAShortFile)
 {
     TempDir dir;
-    EXPECT_THROW(readConfigFile(dir.file("varnix.dat")), Failure) << "a missing file is no record";
+    EXPECT_FALSE(readConfigFile(dir.file("varnix.dat"))) << "a missing file is no record, and no failure";
+    EXPECT_FALSE(readConfigFile(dir.file("none/varnix.dat"))) << "nor is one in a folder that is not there";
 
     dir.write("long.dat", std::string(letteredRecord().bytes()) + "TAIL");
-    const auto full = readConfigFile(dir.file("long.dat"));
+    const auto full = readConfigFile(dir.file("long.dat")).value();
     EXPECT_EQ(full.bytes(), letteredRecord().bytes());
 
     dir.write("short.dat", "C:\\GENS\\GENS.EXE");
-    const auto shortRecord = readConfigFile(dir.file("short.dat"));
+    const auto shortRecord = readConfigFile(dir.file("short.dat")).value();
     EXPECT_EQ(shortRecord.get(Field::GenesisExe), fitToWidth("C:\\GENS\\GENS.EXE", 50));
     EXPECT_FALSE(shortRecord.isSet(Field::SnesExe)) << "bytes past the end read as blanks";
 
     std::filesystem::create_directory(dir.file("folder.dat"));
-    EXPECT_THROW(readConfigFile(dir.file("folder.dat")), Failure) << "a directory is no configuration";
+    EXPECT_THROW(readConfigFile(dir.file("folder.dat")), Failure) << "a directory is there, and no configuration";
 }
 
 TEST(ConfigFile, SavingKeepsTheBytesBeyondTheRecordAndRepeatsExactly)
@@ -109,7 +110,7 @@ TEST(ConfigFile, OnlyARegularFileIsReadOrReplacedAndALinkIsWrittenThrough)
     TempDir dir;
     const auto fifo = dir.file("varnix.dat");
     ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
-    EXPECT_THROW(readConfigFile(fifo), Failure) << "read as a missing file, without waiting for a writer";
+    EXPECT_THROW(readConfigFile(fifo), Failure) << "there but not read, without waiting for a writer";
     EXPECT_THROW(saveConfigFile(fifo, letteredRecord()), Failure);
     EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
 

@@ -324,6 +324,21 @@ TEST_P(Win32ViewTest, TheOptionButtonsAreOneTabStopAndTheFocusComesBackAfterABox
     EXPECT_EQ(GetFocus(), view.control("Text4"));
 }
 
+TEST_P(Win32ViewTest, AQuestionIsAnsweredNoByEnterAndYesByItsButton)
+{
+    for (const bool yes : {false, true}) {
+        std::thread answer([yes] {
+            for (int tries = 0; tries < 500; ++tries, Sleep(10))
+                if (HWND box = FindWindowA("#32770", "Varnix")) {
+                    const auto defaultButton = LOWORD(SendMessageA(box, DM_GETDEFID, 0, 0));
+                    return (void)PostMessageA(box, WM_COMMAND, yes ? IDYES : defaultButton, 0);
+                }
+        });
+        EXPECT_EQ(view.askYesNo("Save anyway?"), yes);
+        answer.join();
+    }
+}
+
 TEST_P(Win32ViewTest, ALongNameIsDrawnCutInTheMiddleAndShownWholeOnHover)
 {
     const std::string revision = "Final Fantasy III (USA) (Rev 1).sfc", first = "Final Fantasy III (USA).sfc";
