@@ -37,6 +37,7 @@ TEST(CommandLine, ProgramIsTheShortestPrefixThatNamesAnExecutable)
         {"/opt/big emu/snes", "/opt/big emu/snes"},
         {"/opt/my", "/opt/my"},
         {"snes9x", "/usr/games/snes9x"},
+        {"z", "/usr/bin/z"},
     };
     const auto find = [&](const std::string& piece) -> std::optional<std::string> {
         const auto found = executables.find(piece);
@@ -61,6 +62,8 @@ TEST(CommandLine, ProgramIsTheShortestPrefixThatNamesAnExecutable)
         {"a quoted program that names nothing is not found", "\"/opt/my emu/gone\" y", "", {"/opt/my emu/gone", "y"}},
         {"no prefix found: the first argument is the program", "/none/emu a b", "", {"/none/emu", "a", "b"}},
         {"a prefix never ends in a blank", "/opt/my  ", "/opt/my", {"/opt/my"}},
+        {"the whole line can be the program", "/opt/big emu/snes", "/opt/big emu/snes", {"/opt/big emu/snes"}},
+        {"a program of one character", "z rom", "/usr/bin/z", {"z", "rom"}},
     };
     for (const auto& row : rows) {
         const auto resolved = resolveCommandLine(row.line, find);

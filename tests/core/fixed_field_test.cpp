@@ -1,3 +1,4 @@
+#include "core/characters.h"
 #include "core/config_record.h"
 #include "core/fixed_field.h"
 
@@ -28,6 +29,7 @@ TEST(FixedField, PadsCutsAndNeverSplitsACharacter)
         {"two-byte character straddling the cut moves back", "abc\xC3\xA9", 4, "abc "},
         {"three-byte character straddling the cut moves back", "ab\xE2\x82\xAC", 4, "ab  "},
         {"character ending exactly at the width stays", "ab\xC3\xA9x", 4, "ab\xC3\xA9"},
+        {"four-byte character straddling the cut moves back", "a\xF0\x9F\x98\x80", 3, "a  "},
         {"stray high byte from a foreign file is a byte", "abc\xA9\xA9", 4, "abc\xA9"},
     };
 #ifdef _WIN32
@@ -41,6 +43,20 @@ TEST(FixedField, PadsCutsAndNeverSplitsACharacter)
 #endif
     for (const auto& row : rows)
         EXPECT_EQ(fitToWidth(row.text, row.width), row.expected) << row.guards;
+}
+
+TEST(Characters, AWellFormedUtf8SequenceIsOneCharacterAndAnyOtherByteIsOne)
+{
+    const struct {
+        const char* text;
+        std::size_t length;
+    } rows[] = {
+        {"a", 1},           {"\xC3\xA9", 2},    {"\xE2\x82\xAC", 3}, {"\xF0\x9F\x98\x80", 4},
+        {"\xC3", 1},        {"\xC3" "A", 1},     {"\xE2\x82", 1},      {"\xFF\x80", 1},
+        {"\x80\x80", 1},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(utf8CharacterLength(row.text, 0), row.length) << row.text;
 }
 
 TEST(FixedField, OnlyExactlyBlanksIsNotSet)

@@ -1,3 +1,4 @@
+#include "core/directory_rows.h"
 #include "core/launch_rules.h"
 #include "core/path_names.h"
 
@@ -130,4 +131,24 @@ TEST(PathNames, RelativeDirectoriesResolveAgainstTheStartAndChainsStartAtTheRoot
         EXPECT_EQ(splitAbsolutePath(chain.path()).path(), chain.path()) << row.guards;
     }
     EXPECT_EQ(resolvePath(start, ""), "") << "the empty text names no directory";
+}
+
+TEST(PathNames, DirectoryRowsAreTheChainFromTheRootThenTheSubdirectories)
+{
+#ifdef _WIN32
+    const std::string root = "C:\\", separator = "\\";
+#else
+    const std::string root = "/", separator = "/";
+#endif
+    const DirectoryRows rows{splitAbsolutePath(root + "roms" + separator + "neo"), {"kof98", "mslug"}};
+    ASSERT_EQ(rows.count(), 5u);
+    const std::vector<std::string> names{root, "roms", "neo", "kof98", "mslug"};
+    const std::vector<std::size_t> depths{0, 1, 2, 3, 3};
+    for (std::size_t row = 0; row < rows.count(); ++row) {
+        EXPECT_EQ(rows.nameAt(row), names[row]) << row;
+        EXPECT_EQ(rows.depthOf(row), depths[row]) << row;
+    }
+    EXPECT_EQ(rows.pathAt(0), root);
+    EXPECT_EQ(rows.pathAt(2), root + "roms" + separator + "neo") << "the open directory itself";
+    EXPECT_EQ(rows.pathAt(3), root + "roms" + separator + "neo" + separator + "kof98");
 }

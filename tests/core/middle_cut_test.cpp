@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace varnix;
 
 namespace {
@@ -31,12 +33,22 @@ TEST(MiddleCut, ALongNameKeepsItsStartAndItsRegionOrRevision)
         { "Legend of Zelda (USA) (Rev 1).sfc", 12, "Legen....sfc" }, // no room for the group: the extension stays
         { "averyveryverylongdirectory", 11, "aver...tory" }, // neither: cut in the middle
         { "Metal Slug X (v1.1)", 14, "Metal...(v1.1)" }, // a dot inside a group starts no extension
+        { "Final Fantasy III (USA) (Rev 1).sfc", 14, "...(Rev 1).sfc" }, // the group just fits: it stays
+        { "abcdefgh", 4, "a..." }, // room for one character: the start's
+        { "abcdefgh", 2, "..." }, // not even the ellipsis fits: it is all there is
     };
     for (const auto& row : rows) {
         const auto shown = cutInTheMiddle(row.name, "...", row.width, bytes);
         EXPECT_EQ(shown, row.shown) << row.name;
-        EXPECT_LE(bytes(shown), row.width) << row.name;
+        EXPECT_LE(bytes(shown), std::max(row.width, 3)) << "wider than the row, or than the ellipsis alone";
     }
+}
+
+TEST(MiddleCut, WhereWidthsDoNotAddUpTheStartGivesWayAndTheRevisionStays)
+{
+    // Kerned: "...(" is two units wider than its pieces.
+    const auto kerned = [](const std::string& text) { return bytes(text) + (text.find("...(") != text.npos ? 2 : 0); };
+    EXPECT_EQ(cutInTheMiddle("Final Fantasy III (USA) (Rev 1).sfc", "...", 22, kerned), "Final ...(Rev 1).sfc");
 }
 
 TEST(MiddleCut, CutsOnlyBetweenCharacters)

@@ -39,6 +39,7 @@ protected:
 
 TEST_F(Selection, EachEmulatorListsItsOwnRomsWithoutRegardToCase)
 {
+    view.emulators[kSnes].boxEnabled = false;  // the selection enables the box itself
     option("optSnes")->click();
     EXPECT_EQ(fileEntries(), (std::vector<std::string>{"a.smc", "b.SFC", "c.fig", "d.1", "e.2"}));
     EXPECT_TRUE(showsFiles());
@@ -78,6 +79,9 @@ TEST_F(Selection, ABadRomDirectoryIsReportedOnceAndTurnsTheEmulatorNotSetup)
     EXPECT_FALSE(box("Text4")->isEnabled());
     EXPECT_EQ(box("Text4")->text(), "Not Setup");
     EXPECT_FALSE(entry("mnuMAME")->isChecked());
+
+    form->Command1_Click();
+    EXPECT_EQ(view.messages.size(), 1u) << "after a failure no emulator is chosen: PLAY does nothing";
 
     // MAME forgets its executable; Genesis keeps its own.
     std::filesystem::remove_all(dir.file("r/gen"));
@@ -129,4 +133,6 @@ TEST_F(Selection, AFirstNeoRageFailureShowsTheStartDirectory)
     EXPECT_EQ(view.messages.size(), 1u);
     EXPECT_TRUE(showsDirs());
     EXPECT_EQ(form->directoryListPath(), dir.file("start"));
+    ASSERT_TRUE(view.directories) << "read and shown, not only remembered";
+    EXPECT_EQ(view.directories->chain.path(), dir.file("start"));
 }

@@ -100,6 +100,9 @@ TEST_F(Setup, ABadRomDirectoryLeavesTheRowNotSetupWithTheTypedDirectory)
     EXPECT_TRUE(option("optGenesis")->isChecked());
     EXPECT_FALSE(option("optGenesis")->isEnabled());
     EXPECT_EQ(form->workingPaths().GenesisExe, std::string(50, ' '));
+    setUp("mnuGenesis", "/emu/gens", path("r/gen"));
+    EXPECT_TRUE(option("optGenesis")->isEnabled());
+    EXPECT_TRUE(box("Text2")->isEnabled()) << "Setup enables the box itself: no selection runs";
 }
 
 TEST_F(Setup, NeoRageSetupPointsTheDirectoryListAndLeavesTheListsToTheSelection)

@@ -46,6 +46,8 @@ TEST_F(Startup, AFullFileSetsUpAllFourWithTheirParametersAndNoMessage)
     record.set(Field::MameExe, "/emu/mame");
     record.set(Field::MameParams, "-window");
     writeConfig(record);
+    for (auto& shown : view.emulators)  // start-up puts each row in its state, whatever it showed
+        shown = {false, false, false, false, "x"};
     startForm();
 
     EXPECT_TRUE(view.messages.empty());
@@ -86,7 +88,10 @@ TEST_F(Startup, AFileOfBlanksIsAllNotSetupWithoutAMessage)
 TEST_F(Startup, AMissingFileIsReportedBeforeTheWindowShows)
 {
     dir.write("program/varnix.dat", std::string(540, 'x'));  // not where start-up looks
+    dir.write("start/old.fuc", "");
+    dir.write("start/game.smc", "");
     startForm();
+    EXPECT_EQ(form->files(), std::vector<std::string>{"old.fuc"}) << "the list starts on the start directory";
     ASSERT_EQ(view.messages.size(), 1u);
     EXPECT_EQ(view.messages[0], "Configuration File Not Found - Starting new......");
     for (int row = 0; row < 4; ++row)

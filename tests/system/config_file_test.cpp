@@ -8,7 +8,10 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <csignal>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 #include <filesystem>
@@ -119,6 +122,47 @@ TEST(ConfigFile, OnlyARegularFileIsReadOrReplacedAndALinkIsWrittenThrough)
     saveConfigFile(dir.file("link.dat"), letteredRecord());
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.dat")));
     EXPECT_EQ(dir.read("real/settings.dat"), std::string(letteredRecord().bytes()) + std::string(60, 'x'));
+}
+#endif
+
+#ifndef _WIN32
+TEST(ConfigFile, ASaveThatCannotWriteSaysSoAndLeavesNothingBehindOrOpen)
+{
+    TempDir dir;
+    const auto path = dir.file("varnix.dat");
+    dir.write("varnix.dat", "old");
+    const auto open = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
+    // With the standard input closed, a file of the save's takes descriptor 0.
+    const int input = dup(0);
+    close(0);
+    const auto before = open();
+    saveConfigFile(path, letteredRecord());
+    EXPECT_TRUE(readConfigFile(path));
+    EXPECT_EQ(open(), before) << "a descriptor was left open";
+    dup2(input, 0);
+    close(input);
+
+    // A disk that takes 100 bytes and no more.
+    rlimit kept{};
+    getrlimit(RLIMIT_FSIZE, &kept);
+    rlimit small = kept;
+    small.rlim_cur = 100;
+    const auto signalWas = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    EXPECT_THROW(saveConfigFile(path, ConfigRecord()), Failure) << "a write the disk refuses is no success";
+    setrlimit(RLIMIT_FSIZE, &kept);
+    signal(SIGXFSZ, signalWas);
+    EXPECT_EQ(dir.read("varnix.dat"), std::string(letteredRecord().bytes()));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1) << "a temporary file was left";
+    EXPECT_THROW(saveConfigFile(dir.file("gone/varnix.dat"), ConfigRecord()), Failure) << "no temporary file there";
+
+    // A new file gets the usual permissions of one: never executable.
+    const mode_t mask = umask(022);
+    saveConfigFile(dir.file("new.dat"), ConfigRecord());
+    umask(mask);
+    struct stat made {};
+    ASSERT_EQ(stat(dir.file("new.dat").c_str(), &made), 0);
+    EXPECT_EQ(made.st_mode & 07777, 0644u);
 }
 #endif
 

@@ -1,4 +1,5 @@
 #include "support/temp_dir.h"
+#include "system/directories.h"
 #include "system/directory_listing.h"
 
 #include "core/failure.h"
@@ -46,5 +47,30 @@ TEST(DirectoryListing, AnEntryThatCannotBeExaminedIsLeftOutAndFailsNothing)
     std::filesystem::create_symlink("a.zip", dir.file("roms/z.zip"));
     EXPECT_EQ(listFiles(dir.file("roms")), (std::vector<std::string>{"a.zip", "z.zip"}));
     EXPECT_EQ(listSubdirectories(dir.file("roms")), std::vector<std::string>{});
+}
+#endif
+
+#ifndef _WIN32
+TEST(Directories, TheCurrentDirectoryIsReadWhateverItsLength)
+{
+    TempDir dir;
+    const auto start = std::filesystem::current_path();
+    // Deeper than the first buffer the name is read into, and than one page:
+    // made and left one step at a time, as the whole name is too long to use.
+    const std::string name(200, 'd');
+    std::string deep = dir.path();
+    std::filesystem::current_path(dir.path());
+    for (int level = 0; level < 25; ++level) {
+        std::filesystem::create_directory(name);
+        std::filesystem::current_path(name);
+        deep += "/" + name;
+    }
+    const auto read = currentDirectory();
+    for (int level = 0; level < 25; ++level) {
+        std::filesystem::current_path("..");
+        std::filesystem::remove(name);
+    }
+    std::filesystem::current_path(start);
+    EXPECT_EQ(read, deep);
 }
 #endif

@@ -161,6 +161,9 @@ TEST_F(ProcessStart, EachStartIsADetachedProcessThatHoldsNothingOfOurs)
         std::istringstream files(dir.read("records/" + record.pid + ".fds"));
         for (std::string file; std::getline(files, file);)
             EXPECT_NE(file, romDir()) << "the emulator was handed one of our files";
+        EXPECT_EQ(dir.read("records/" + record.pid + ".fds").find("session " + std::to_string(getsid(0)) + "\n"),
+                  std::string::npos)
+            << "the emulator is in Varnix's session: closing Varnix's terminal would end it";
     }
     // The emulators are nobody's children here: no zombie, nothing to wait for.
     errno = 0;

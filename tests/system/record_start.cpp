@@ -1,7 +1,8 @@
 // Started by the process tests in place of an emulator: records its working
 // directory and arguments, NUL-separated, in a file named after its process
 // id inside the directory that VARNIX_RECORD_DIR names, and what the files
-// it holds beyond the standard three are, one a line, in "<pid>.fds".
+// it holds beyond the standard three are, one a line, in "<pid>.fds", and
+// its session in "<pid>.fds" too, on a last line "session <id>".
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
             if (std::stoi(entry.path().filename().string()) > 2)
                 fds << std::filesystem::read_symlink(entry.path()).string() << '\n';
         }
+        fds << "session " << getsid(0) << '\n';
     }
     // Written under another name and renamed, so a reader sees it whole.
     {
