@@ -46,9 +46,16 @@ TEST(MiddleCut, ALongNameKeepsItsStartAndItsRegionOrRevision)
 
 TEST(MiddleCut, WhereWidthsDoNotAddUpTheStartGivesWayAndTheRevisionStays)
 {
-    // Kerned: "...(" is two units wider than its pieces.
+    // Kerned: the ellipsis is two units wider beside a bracket after it, or
+    // beside any character before it.
     const auto kerned = [](const std::string& text) { return bytes(text) + (text.find("...(") != text.npos ? 2 : 0); };
-    EXPECT_EQ(cutInTheMiddle("Final Fantasy III (USA) (Rev 1).sfc", "...", 22, kerned), "Final ...(Rev 1).sfc");
+    const std::string revision = "Final Fantasy III (USA) (Rev 1).sfc";
+    EXPECT_EQ(cutInTheMiddle(revision, "...", 22, kerned), "Final ...(Rev 1).sfc");
+    EXPECT_EQ(cutInTheMiddle(revision, "...", 16, kerned), "...(Rev 1).sfc");
+    const auto kernedAfter = [](const std::string& text) {
+        return bytes(text) + (text.find("...") != text.npos && text.find("...") > 0 ? 2 : 0);
+    };
+    EXPECT_EQ(cutInTheMiddle("abcdefghijkl", "...", 10, kernedAfter), "ab...jkl") << "the longer side gives way";
 }
 
 TEST(MiddleCut, CutsOnlyBetweenCharacters)
