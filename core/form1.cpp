@@ -11,7 +11,6 @@
 #include "core/view.h"
 
 #include <algorithm>
-#include <cctype>
 #include <exception>
 
 namespace varnix {
@@ -36,9 +35,9 @@ std::string replaceUnreadConfigQuestion(const std::string& path)
 // often loses nothing.
 bool maySameFile(const std::string& a, const std::string& b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](unsigned char x, unsigned char y) {
-        return std::tolower(x) == std::tolower(y);
-    });
+    // ASCII letters only: a byte of a double-byte character is no letter.
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 const std::string kIncorrectDirectoryMessage = "Incorrect directory please run setup!";
 const std::string kNoFileSelectedMessage = "No file selected!";
