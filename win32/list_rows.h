@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <windowsx.h>
 
 #include <functional>
 #include <memory>
@@ -13,6 +14,31 @@ namespace varnix {
 // What a list row shows of `name` in `width` pixels of `dc`'s font: the whole
 // name, or, where it is wider, its start, an ellipsis and its end.
 std::string shownRowText(HDC dc, const std::string& name, int width);
+
+// A list's own device context with the list's font in it, for measuring;
+// given back when it goes.
+class ListFontDc {
+public:
+    explicit ListFontDc(HWND list)
+        : m_list(list)
+        , m_dc(GetDC(list))
+        , m_previous(SelectObject(m_dc, GetWindowFont(list)))
+    {
+    }
+    ~ListFontDc()
+    {
+        SelectObject(m_dc, m_previous);
+        ReleaseDC(m_list, m_dc);
+    }
+    ListFontDc(const ListFontDc&) = delete;
+    ListFontDc& operator=(const ListFontDc&) = delete;
+    HDC get() const { return m_dc; }
+
+private:
+    HWND m_list;
+    HDC m_dc;
+    HGDIOBJ m_previous;
+};
 
 // Where a row's text may go: from `textLeft` to a pixel before the row's end.
 int rowTextWidth(const RECT& row, int textLeft);

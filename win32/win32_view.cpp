@@ -430,12 +430,8 @@ void Win32View::applyFonts(bool redraw)
     // Both lists draw their rows themselves, one line of their font high: the
     // file list's as high as the system's own list draws them.
     for (HWND list : {fileRoms, Dir1}) {
-        HDC dc = GetDC(list);
-        const auto previous = SelectObject(dc, GetWindowFont(list));
         TEXTMETRICA metrics{};
-        GetTextMetricsA(dc, &metrics);
-        SelectObject(dc, previous);
-        ReleaseDC(list, dc);
+        GetTextMetricsA(ListFontDc(list).get(), &metrics);
         ListBox_SetItemHeight(list, 0, metrics.tmHeight + (list == Dir1 ? scaledPixels(2, m_dpi) : 0));
     }
 }
@@ -575,11 +571,8 @@ std::optional<std::string> Win32View::cutName(HWND list, int row) const
     RECT rect{};
     if (!text.name || ListBox_GetItemRect(list, row, &rect) == LB_ERR)
         return std::nullopt;
-    HDC dc = GetDC(list);
-    const auto previous = SelectObject(dc, GetWindowFont(list));
-    const bool cut = shownRowText(dc, *text.name, rowTextWidth(rect, rect.left + text.left)) != *text.name;
-    SelectObject(dc, previous);
-    ReleaseDC(list, dc);
+    const bool cut =
+        shownRowText(ListFontDc(list).get(), *text.name, rowTextWidth(rect, rect.left + text.left)) != *text.name;
     return cut ? std::optional<std::string>(*text.name) : std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "system/config_file.h"
 #include "core/fixed_field.h"
 #include "core/working_paths.h"
+#include "support/open_descriptors.h"
 #include "support/temp_dir.h"
 
 #include "core/failure.h"
@@ -131,14 +132,13 @@ TEST(ConfigFile, ASaveThatCannotWriteSaysSoAndLeavesNothingBehindOrOpen)
     TempDir dir;
     const auto path = dir.file("varnix.dat");
     dir.write("varnix.dat", "old");
-    const auto open = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
     // With the standard input closed, a file of the save's takes descriptor 0.
     const int input = dup(0);
     close(0);
-    const auto before = open();
+    const auto before = openDescriptors();
     saveConfigFile(path, letteredRecord());
     EXPECT_TRUE(readConfigFile(path));
-    EXPECT_EQ(open(), before) << "a descriptor was left open";
+    EXPECT_EQ(openDescriptors(), before) << "a descriptor was left open";
     dup2(input, 0);
     close(input);
 

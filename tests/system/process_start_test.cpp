@@ -3,6 +3,7 @@
 #include "system/process_start.h"
 #include "system/process_start_posix.h"
 #include "system/short_path.h"
+#include "support/open_descriptors.h"
 #include "support/temp_dir.h"
 
 #include "core/failure.h"
@@ -152,11 +153,10 @@ TEST_F(ProcessStart, EachStartIsADetachedProcessThatHoldsNothingOfOurs)
     const int leaked = open(dir.file("roms").c_str(), O_RDONLY);  // without close-on-exec
     ASSERT_GE(leaked, 3);
     const auto line = composeCommandLine(RECORD_START_PROGRAM, "", "rom.smc");
-    const auto open = [] { return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {}); };
-    const auto before = open();
+    const auto before = openDescriptors();
     startCommandLine(line);
     startCommandLine(line);
-    EXPECT_EQ(open(), before) << "a PLAY left a descriptor open";
+    EXPECT_EQ(openDescriptors(), before) << "a PLAY left a descriptor open";
     const auto started = records(2);
     close(leaked);
     ASSERT_EQ(started.size(), 2u) << "pressing PLAY twice starts two processes";
