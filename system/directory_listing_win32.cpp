@@ -5,6 +5,7 @@
 #include "core/path_names.h"
 #include "system/ansi_text.h"
 #include "system/errno_failure.h"
+#include "system/newer_calls.h"
 #include "system/windows_error.h"
 
 #include <algorithm>
@@ -24,9 +25,12 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
     const auto wideDirectory = wideFromAnsi(name);
     WIN32_FIND_DATAW data;
     // The basic level leaves out the short names, which take the system
-    // time to make and which the list needs only for such names.
-    HANDLE find = FindFirstFileExW(wideFromAnsi(pathInDirectory(name, "*")).c_str(), FindExInfoBasic, &data,
-                                   FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    // time to make and which the list needs only for such names; the large
+    // fetch reads a folder in fewer calls. Before Windows 7 neither is taken.
+    const bool basic = newerKernelCalls().basicLargeFind;
+    HANDLE find = FindFirstFileExW(wideFromAnsi(pathInDirectory(name, "*")).c_str(),
+                                   basic ? FindExInfoBasic : FindExInfoStandard, &data, FindExSearchNameMatch,
+                                   nullptr, basic ? FIND_FIRST_EX_LARGE_FETCH : 0);
     std::vector<std::string> names;
     if (find == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();

@@ -2,6 +2,7 @@
 
 #include "core/path_names.h"
 #include "system/errno_failure.h"
+#include "system/newer_calls.h"
 #include "system/windows_error.h"
 
 #include <cerrno>
@@ -65,10 +66,14 @@ void writeAll(HANDLE file, std::string_view bytes, const std::string& path)
 }
 
 // The file a link leads to, without the "\\?\" that the system puts before it.
+// XP has no links to files (only junctions, to folders): the path is the file.
 std::string finalPath(HANDLE file, const std::string& path)
 {
+    const auto getFinalPathName = newerKernelCalls().getFinalPathNameByHandleA;
+    if (!getFinalPathName)
+        return path;
     std::string buffer(32768, '\0');
-    const DWORD length = GetFinalPathNameByHandleA(file, buffer.data(), static_cast<DWORD>(buffer.size()), 0);
+    const DWORD length = getFinalPathName(file, buffer.data(), static_cast<DWORD>(buffer.size()), 0);
     if (length == 0 || length >= buffer.size())
         return path;
     buffer.resize(length);

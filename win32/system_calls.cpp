@@ -1,18 +1,10 @@
 #include "win32/system_calls.h"
 
+#include "system/newer_calls.h"
+
 #include <string>
 
 namespace varnix {
-namespace {
-
-template <class Function>
-void lookUp(Function*& function, const wchar_t* library, const char* name)
-{
-    if (HMODULE module = GetModuleHandleW(library))
-        function = reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-}  // namespace
 
 NewerSystemCalls& newerSystemCalls()
 {

@@ -2,16 +2,23 @@
 
 #include <windows.h>
 
+// Windows 8.1 sends it when the window's monitor changes DPI; older systems
+// never do. The floor's headers do not name it.
+#ifndef WM_DPICHANGED
+#define WM_DPICHANGED 0x02E0
+#endif
+
 namespace varnix {
 
-// The calls of Windows versions newer than Windows 7 SP1 that the window
-// uses, looked up when first needed. A call the system lacks is null, and
+// The calls of Windows versions newer than XP that the window uses, looked
+// up when first needed. A call the system lacks is null, and
 // the functions below take the older system's way; a test empties the table
 // to take that way on any system.
 struct NewerSystemCalls {
     UINT(WINAPI* getDpiForWindow)(HWND) = nullptr;                                   // Windows 10 1607
     BOOL(WINAPI* adjustWindowRectExForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;  // Windows 10 1607
-    // LoadLibraryExW takes LOAD_LIBRARY_SEARCH_SYSTEM32: Windows 8, or 7 with KB2533623.
+    // LoadLibraryExW takes LOAD_LIBRARY_SEARCH_SYSTEM32: Windows 8, or Vista and 7
+    // with KB2533623; XP refuses it.
     bool searchSystem32 = false;
 };
 NewerSystemCalls& newerSystemCalls();

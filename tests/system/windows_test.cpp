@@ -4,6 +4,9 @@
 #include "core/launch_rules.h"
 #include "core/path_names.h"
 #include "system/directories.h"
+#include "system/directory_listing.h"
+#include "system/file_io.h"
+#include "system/newer_calls.h"
 #include "system/process_start.h"
 #include "system/short_path.h"
 #include "system/windows_error.h"
@@ -17,6 +20,7 @@
 // after windows.h, which it needs
 #include <direct.h>
 #include <shellapi.h>
+#include <versionhelpers.h>
 
 #include <cstdlib>
 #include <random>
@@ -177,4 +181,25 @@ TEST(Windows, StartingAMissingProgramIsReportedByName)
     char module[MAX_PATH];
     const auto length = GetModuleFileNameA(nullptr, module, MAX_PATH);
     EXPECT_NO_THROW(startCommandLine(std::string(module, length) + " --gtest_list_tests"));
+}
+
+TEST_F(InWindowsDirectory, XpsWaysListSaveAndCountAsTheNewerOnesDo)
+{
+    // Told by the system that it is older than Windows 7 (Wine set to XP),
+    // the listing asks for no argument that such a system refuses.
+    EXPECT_EQ(newerKernelCalls().basicLargeFind, IsWindows7OrGreater());
+    dir.write("roms/b.smc", "");
+    dir.write("roms/A.SMC", "");
+    dir.write("roms/sub/x.smc", "");
+    const auto kept = newerKernelCalls();
+    newerKernelCalls() = {};
+    EXPECT_EQ(listFiles(dir.file("roms")), (Arguments{"A.SMC", "b.smc"}));
+    EXPECT_EQ(listSubdirectories(dir.file("roms")), Arguments{"sub"});
+    writeFileSafely("varnix.dat", "saved");
+    EXPECT_EQ(dir.read("varnix.dat"), "saved");
+    // The 32-bit count, carried on only past a wrap, which no test waits for.
+    const ULONGLONG ticks = tickCount64();
+    EXPECT_LE(GetTickCount() - ticks, 1000u);
+    EXPECT_EQ(ticks >> 32, 0u);
+    newerKernelCalls() = kept;
 }

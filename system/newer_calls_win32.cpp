@@ -1,0 +1,54 @@
+#include "system/newer_calls.h"
+
+namespace varnix {
+namespace {
+
+// Whether the system is at least `major`.`minor`. Up to Windows 8 it tells
+// its own version; later ones say 6.2 or 6.3 (the manifest names them),
+// which is newer than anything asked here.
+bool atLeast(unsigned major, unsigned minor)
+{
+    const DWORD version = GetVersion();
+    const unsigned systemMajor = LOBYTE(LOWORD(version)), systemMinor = HIBYTE(LOWORD(version));
+    return systemMajor > major || (systemMajor == major && systemMinor >= minor);
+}
+
+}  // namespace
+
+NewerKernelCalls& newerKernelCalls()
+{
+    static NewerKernelCalls calls = [] {
+        NewerKernelCalls found;
+        lookUp(found.getFinalPathNameByHandleA, L"kernel32.dll", "GetFinalPathNameByHandleA");
+        lookUp(found.getTickCount64, L"kernel32.dll", "GetTickCount64");
+        found.basicLargeFind = atLeast(6, 1);
+        return found;
+    }();
+    return calls;
+}
+
+ULONGLONG WINAPI tickCount64()
+{
+    if (const auto getTickCount64 = newerKernelCalls().getTickCount64)
+        return getTickCount64();
+    static DWORD last = 0;
+    static ULONGLONG wrapped = 0;
+    const DWORD now = GetTickCount();
+    if (now < last)
+        wrapped += 1ULL << 32;
+    last = now;
+    return wrapped + now;
+}
+
+}  // namespace varnix
+
+// The thread library (winpthreads, built for Vista) imports GetTickCount64
+// for its waits. This definition of the import's address comes first in the
+// link, so the library calls tickCount64 and varnix.exe imports nothing XP
+// lacks.
+#ifdef _WIN64
+extern "C" ULONGLONG(WINAPI* const varnixGetTickCount64Import)() __asm__("__imp_GetTickCount64");
+#else
+extern "C" ULONGLONG(WINAPI* const varnixGetTickCount64Import)() __asm__("__imp__GetTickCount64@0");
+#endif
+extern "C" ULONGLONG(WINAPI* const varnixGetTickCount64Import)() = varnix::tickCount64;
