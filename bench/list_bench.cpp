@@ -105,6 +105,7 @@ public:
     std::string programDirectory() const override { return m_machine.programDirectory(); }
     std::string currentDirectory() const override { return m_machine.currentDirectory(); }
     void changeDirectory(const std::string&) override {}
+    bool isDirectory(const std::string& path) const override { return m_machine.isDirectory(path); }
     std::vector<std::string> listFiles(const std::string& directory) const override
     {
         return m_machine.listFiles(directory);

@@ -1,5 +1,6 @@
 #include "core/form1.h"
 
+#include "core/browse_start.h"
 #include "core/command_line.h"
 #include "core/emulator_table.h"
 #include "core/failure.h"
@@ -217,7 +218,10 @@ void Form1::setUpEmulator(std::size_t emulator)
         // After Cancel this is the path the dialog returned last, if any.
         const auto executable = dialog.FileName;
         m_paths.*row.exeCopy = executable;
-        m_paths.*row.romDirCopy = m_view.inputBox(row.romDirPrompt, row.romDirCaption, executable);  // as typed
+        const auto browseStart = [this](const std::string& text) {
+            return browseStartFolder(m_system, m_startDirectory, text);
+        };
+        m_paths.*row.romDirCopy = m_view.inputBox(row.romDirPrompt, row.romDirCaption, executable, browseStart);  // as typed
 
         m_view.setParameterEnabled(emulator, true);
         m_view.setParameterText(emulator, {});

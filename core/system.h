@@ -20,6 +20,9 @@ public:
     // Makes `directory` current, and its drive where drives exist. Trailing
     // blanks are not part of the name.
     virtual void changeDirectory(const std::string& directory) = 0;
+    // Whether `path` names a directory that is there; false for anything
+    // else, a failure to look included.
+    virtual bool isDirectory(const std::string& path) const = 0;
 
     // Plain names of the regular files, or of the sub-directories, of
     // `directory`, read afresh: hidden ones and entries that cannot be

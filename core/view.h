@@ -5,12 +5,17 @@
 #include "core/emulator_table.h"
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace varnix {
+
+// The folder a folder dialog opened from a box with this text starts in;
+// nothing for the dialog's own default.
+using FolderStart = std::function<std::optional<std::string>(const std::string& text)>;
 
 // What the window shows and asks the user. Texts are the system's 8-bit
 // bytes; a view converts them for display only. A view reports the user's
@@ -43,9 +48,12 @@ public:
     // Modal: a question with Yes and No buttons, No the default, titled
     // "Varnix"; true for Yes.
     virtual bool askYesNo(const std::string& question) = 0;
-    // Modal: the edited text on OK, the empty text on Cancel.
+    // Modal: the edited text on OK, the empty text on Cancel. Its
+    // "Browse..." button opens the system's folder dialog at the folder
+    // `browseStart` gives for the box's text (or at the dialog's default)
+    // and puts the chosen folder's path into the box; the box stays open.
     virtual std::string inputBox(const std::string& prompt, const std::string& caption,
-                                 const std::string& defaultText) = 0;
+                                 const std::string& defaultText, const FolderStart& browseStart) = 0;
     // Modal: a file-open dialog offering `filters` with the 1-based `filterIndex` preselected, starting at `startPath`;
     // the chosen file's full path in the system's separators, or nothing on
     // Cancel.

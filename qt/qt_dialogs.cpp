@@ -1,9 +1,13 @@
 #include "qt/qt_dialogs.h"
 
+#include <QBoxLayout>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace varnix {
 
@@ -22,11 +26,44 @@ bool askYesNo(QWidget* parent, const QString& question)
     return box.exec() == QMessageBox::Yes;
 }
 
-QString showInputBox(QWidget* parent, const QString& prompt, const QString& caption, const QString& defaultText)
+QString showInputBox(QWidget* parent, const QString& prompt, const QString& caption, const QString& defaultText,
+                     const std::function<QString(const QString&)>& browseStart)
 {
-    bool ok = false;
-    const auto text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, defaultText, &ok);
-    return ok ? text : QString();
+    QDialog box(parent);
+    box.setWindowTitle(caption);
+    auto* label = new QLabel(prompt, &box);
+    auto* field = new QLineEdit(defaultText, &box);
+    field->setObjectName(QStringLiteral("inputText"));
+    field->selectAll();
+    label->setBuddy(field);
+    auto* browse = new QPushButton(QStringLiteral("&Browse..."), &box);
+    browse->setObjectName(QStringLiteral("inputBrowse"));
+    browse->setAutoDefault(false);  // Enter in the text box is OK's
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &box, &QDialog::reject);
+    QObject::connect(browse, &QPushButton::clicked, &box, [&] {
+        QFileDialog dialog(&box);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        if (const auto start = browseStart(field->text()); !start.isEmpty())
+            dialog.setDirectory(start);
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            field->setText(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+        field->setFocus();
+    });
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(field, 1);
+    row->addWidget(browse);
+    auto* layout = new QVBoxLayout(&box);
+    layout->addWidget(label);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    QWidget::setTabOrder(field, browse);
+    QWidget::setTabOrder(browse, buttons->button(QDialogButtonBox::Ok));
+    field->setFocus();
+    return box.exec() == QDialog::Accepted ? field->text() : QString();
 }
 
 std::optional<QString> showOpenFileDialog(QWidget* parent, const QStringList& filters, int filterIndex,

@@ -241,10 +241,15 @@ bool QtView::askYesNo(const std::string& question)
     return keepingFocus(this, [&] { return varnix::askYesNo(this, fromBytes(question)); });
 }
 
-std::string QtView::inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText)
+std::string QtView::inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText,
+                             const FolderStart& browseStart)
 {
+    const auto startOf = [&](const QString& text) {
+        const auto start = browseStart(toBytes(text));
+        return start ? fromBytes(*start) : QString();
+    };
     return keepingFocus(this, [&] {
-        return toBytes(showInputBox(this, fromBytes(prompt), fromBytes(caption), fromBytes(defaultText)));
+        return toBytes(showInputBox(this, fromBytes(prompt), fromBytes(caption), fromBytes(defaultText), startOf));
     });
 }
 

@@ -43,8 +43,8 @@ public:
     void showDirectories(std::shared_ptr<const DirectoryRows> rows) override;
     void messageBox(const std::string& text) override;
     bool askYesNo(const std::string& question) override;
-    std::string inputBox(const std::string& prompt, const std::string& caption,
-                         const std::string& defaultText) override;
+    std::string inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText,
+                         const FolderStart& browseStart) override;
     std::optional<std::string> openFile(const std::vector<FileFilter>& filters, int filterIndex,
                                         const std::string& startPath) override;
     bool openAddress(const std::string& address) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,10 @@ struct AnsiText {
     bool exact;
 };
 AnsiText ansiFromWide(std::wstring_view wide);
+
+// `path` as the code page holds it exactly, itself or in its short form;
+// nothing where neither is held.
+std::optional<std::string> heldAnsiPath(const std::wstring& path);
 
 // A path for the core: itself when the code page holds it, otherwise its
 // short form, which is plain ASCII and opens the same file, and where the

@@ -74,13 +74,21 @@ AnsiText ansiFromWide(std::wstring_view wide)
     return {std::move(text), false};
 }
 
-std::string ansiPath(const std::wstring& path)
+std::optional<std::string> heldAnsiPath(const std::wstring& path)
 {
     auto converted = ansiFromWide(path);
     if (converted.exact)
         return std::move(converted.text);
     auto shortForm = ansiFromWide(shortPathOf(path));
-    return shortForm.exact && !shortForm.text.empty() ? std::move(shortForm.text) : std::move(converted.text);
+    if (shortForm.exact && !shortForm.text.empty())
+        return std::move(shortForm.text);
+    return std::nullopt;
+}
+
+std::string ansiPath(const std::wstring& path)
+{
+    auto held = heldAnsiPath(path);
+    return held ? std::move(*held) : ansiFromWide(path).text;
 }
 
 std::string ansiEntryName(const std::wstring& directory, const std::wstring& name)

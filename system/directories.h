@@ -11,5 +11,7 @@ std::string currentDirectory();
 // Makes `directory` current, and on Windows its drive too. Trailing blanks
 // are not part of the name. Throws Failure.
 void changeDirectory(const std::string& directory);
+// Whether `path` names a directory that is there.
+bool isDirectory(const std::string& path);
 
 }  // namespace varnix

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace varnix {
@@ -40,6 +41,12 @@ void changeDirectory(const std::string& directory)
     const auto name = withoutTrailingBlanks(directory);
     if (chdir(name.c_str()) != 0)
         throw errnoFailure(errno, "cannot change to " + name);
+}
+
+bool isDirectory(const std::string& path)
+{
+    struct stat status;
+    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 }  // namespace varnix

@@ -37,6 +37,12 @@ std::string currentDirectory()
     return ansiPath(wide);
 }
 
+bool isDirectory(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesW(wideFromAnsi(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 void changeDirectory(const std::string& directory)
 {
     const auto name = withoutTrailingBlanks(directory);

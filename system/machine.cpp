@@ -11,6 +11,7 @@ namespace varnix {
 std::string Machine::programDirectory() const { return varnix::programDirectory(); }
 std::string Machine::currentDirectory() const { return varnix::currentDirectory(); }
 void Machine::changeDirectory(const std::string& directory) { varnix::changeDirectory(directory); }
+bool Machine::isDirectory(const std::string& path) const { return varnix::isDirectory(path); }
 std::vector<std::string> Machine::listFiles(const std::string& directory) const { return varnix::listFiles(directory); }
 std::vector<std::string> Machine::listSubdirectories(const std::string& directory) const
 {

@@ -11,6 +11,7 @@ public:
     std::string programDirectory() const override;
     std::string currentDirectory() const override;
     void changeDirectory(const std::string& directory) override;
+    bool isDirectory(const std::string& path) const override;
     std::vector<std::string> listFiles(const std::string& directory) const override;
     std::vector<std::string> listSubdirectories(const std::string& directory) const override;
     std::optional<ConfigRecord> readConfig(const std::string& path) const override;

@@ -1,6 +1,7 @@
 #include "win32/dialogs.h"
 
 #include "system/ansi_text.h"
+#include "win32/folder_dialog.h"
 #include "win32/resource_ids.h"
 #include "win32/system_function.h"
 #include "win32/window_text.h"
@@ -9,14 +10,41 @@
 #include <commdlg.h>
 
 namespace varnix {
+
+const char* const kFolderNameNotHeld =
+    "This folder's name cannot be written in this system's code page, and its disk keeps no short names. "
+    "Please choose or type another folder.";
+
 namespace {
 
 struct InputBoxTexts {
     const std::string* prompt;
     const std::string* caption;
     const std::string* defaultText;
+    const FolderStart* browseStart;
     std::string answer;
 };
+
+// Browse...: the folder dialog at the folder the field's text names; the
+// chosen folder goes into the field, as a path the code page can hold.
+void browseInto(HWND dialog, const InputBoxTexts& texts)
+{
+    HWND field = GetDlgItem(dialog, IDC_INPUT_TEXT);
+    try {
+        const auto start = (*texts.browseStart)(windowText(field));
+        if (const auto chosen = showFolderDialog(dialog, start.value_or(""), !newerSystemCalls().modernFolderDialog)) {
+            if (const auto path = heldAnsiPath(*chosen))
+                SetWindowTextA(field, path->c_str());
+            else
+                MessageBoxA(dialog, kFolderNameNotHeld, "Varnix", MB_OK);
+        }
+    } catch (const Failure& failure) {
+        MessageBoxA(dialog, (std::string("The folder dialog could not be shown: ") + failure.what()).c_str(),
+                    "Varnix", MB_OK);
+    }
+    // Back in the field, OK the default again: Enter takes the folder.
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(field), TRUE);
+}
 
 INT_PTR CALLBACK inputBoxProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -33,6 +61,10 @@ INT_PTR CALLBACK inputBoxProcedure(HWND dialog, UINT message, WPARAM wParam, LPA
         return FALSE;  // the focus is set
     }
     case WM_COMMAND:
+        if (LOWORD(wParam) == IDC_INPUT_BROWSE) {
+            browseInto(dialog, *reinterpret_cast<const InputBoxTexts*>(GetWindowLongPtrA(dialog, DWLP_USER)));
+            return TRUE;
+        }
         if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
             auto& texts = *reinterpret_cast<InputBoxTexts*>(GetWindowLongPtrA(dialog, DWLP_USER));
             if (LOWORD(wParam) == IDOK)
@@ -72,9 +104,9 @@ std::optional<std::string> openFileDialog(HWND owner, const std::wstring& filter
 }  // namespace
 
 std::string showInputBox(HINSTANCE instance, HWND owner, const std::string& prompt, const std::string& caption,
-                         const std::string& defaultText)
+                         const std::string& defaultText, const FolderStart& browseStart)
 {
-    InputBoxTexts texts{&prompt, &caption, &defaultText, {}};
+    InputBoxTexts texts{&prompt, &caption, &defaultText, &browseStart, {}};
     const auto result = DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_INPUT_BOX), owner, inputBoxProcedure,
                                         reinterpret_cast<LPARAM>(&texts));
     return result == IDOK ? texts.answer : std::string();

@@ -16,6 +16,7 @@ NewerSystemCalls& newerSystemCalls()
         void (*addDllDirectory)() = nullptr;
         lookUp(addDllDirectory, L"kernel32.dll", "AddDllDirectory");
         found.searchSystem32 = addDllDirectory != nullptr;
+        found.modernFolderDialog = true;
         return found;
     }();
     return calls;

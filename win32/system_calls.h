@@ -20,6 +20,10 @@ struct NewerSystemCalls {
     // LoadLibraryExW takes LOAD_LIBRARY_SEARCH_SYSTEM32: Windows 8, or Vista and 7
     // with KB2533623; XP refuses it.
     bool searchSystem32 = false;
+    // Vista's folder dialog (a COM class, asked for when Browse is first
+    // pressed; a system without it gets the older one all the same). Off,
+    // the older dialog, XP's, is taken.
+    bool modernFolderDialog = false;
 };
 NewerSystemCalls& newerSystemCalls();
 

@@ -254,9 +254,10 @@ bool Win32View::askYesNo(const std::string& question)
            IDYES;
 }
 
-std::string Win32View::inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText)
+std::string Win32View::inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText,
+                                const FolderStart& browseStart)
 {
-    return keepingFocus([&] { return showInputBox(m_instance, m_window, prompt, caption, defaultText); });
+    return keepingFocus([&] { return showInputBox(m_instance, m_window, prompt, caption, defaultText, browseStart); });
 }
 
 std::optional<std::string> Win32View::openFile(const std::vector<FileFilter>& filters, int filterIndex,

@@ -1,3 +1,4 @@
+#include "core/browse_start.h"
 #include "core/config_record.h"
 #include "support/form_fixture.h"
 
@@ -117,4 +118,43 @@ TEST_F(Setup, NeoRageSetupPointsTheDirectoryListAndLeavesTheListsToTheSelection)
     setUp("mnuNeoRage", "/emu/neorage", path("r/neo2"));
     EXPECT_EQ(form->directoryListPath(), dir.file("r/neo2"));
     EXPECT_TRUE(showsDirs());
+}
+
+TEST_F(Setup, EveryEmulatorEndsSetUpWithATypedOrABrowsedFolder)
+{
+    dir.write("r/snes/mario.smc", "");
+    dir.write("emu/x.exe", "");
+    std::array<std::string, 4> folders;
+    folders[kSnes] = path("r/snes");
+    folders[kGenesis] = path("r/gen");
+    folders[kNeoRage] = path("r/neo");
+    folders[kMame] = path("r/mame");
+    for (const bool browsed : {false, true}) {
+        for (std::size_t i = 0; i < kEmulators.size(); ++i) {
+            const auto& row = kEmulators[i];
+            view.fileAnswers.push_back(path("emu/x.exe"));
+            (browsed ? view.browsedFolders : view.inputAnswers).push_back(folders[i]);
+            entry(row.setupEntry)->trigger();
+            EXPECT_EQ(view.inputCalls.back().browseStart, path("emu")) << "Browse starts in the program's folder";
+            EXPECT_TRUE(option(row.optionButton)->isEnabled()) << row.name << (browsed ? " browsed" : " typed");
+            EXPECT_TRUE(option(row.optionButton)->isChecked()) << row.name;
+            EXPECT_TRUE(box(row.parameterBox)->isEnabled()) << row.name;
+            EXPECT_EQ(box(row.parameterBox)->text(), "") << row.name;
+            EXPECT_TRUE(entry(row.setupEntry)->isChecked()) << row.name;
+            EXPECT_EQ(form->workingPaths().*row.romDirCopy, folders[i]);
+        }
+    }
+}
+
+TEST(BrowseStart, TheFolderItselfAFilesFolderTheNearestAboveOrTheDialogsDefault)
+{
+    TempDir dir;
+    dir.write("start/roms/snes/a.smc", "");
+    FakeSystem system(dir.path(), dir.file("start"));
+    const auto start = dir.file("start"), snes = dir.file("start/roms/snes");
+    EXPECT_EQ(browseStartFolder(system, start, snes), snes);
+    EXPECT_EQ(browseStartFolder(system, start, dir.file("start/roms/snes/a.smc")), snes);
+    EXPECT_EQ(browseStartFolder(system, start, dir.file("start/gone/deeper")), start);
+    EXPECT_EQ(browseStartFolder(system, start, "roms/snes  "), snes) << "from the start directory, blanks trimmed";
+    EXPECT_EQ(browseStartFolder(system, start, ""), std::nullopt);
 }

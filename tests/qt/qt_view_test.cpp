@@ -1,3 +1,4 @@
+#include "core/browse_start.h"
 #include "core/config_record.h"
 #include "core/fixed_field.h"
 #include "qt/click_label.h"
@@ -6,6 +7,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPaintEngine>
@@ -210,6 +212,47 @@ TEST_F(QtViewTest, ALongNameIsDrawnCutInTheMiddleAndShownWholeOnHover)
     ASSERT_EQ(system.starts.size(), 1u);
     EXPECT_TRUE(QString::fromStdString(system.starts[0].line).endsWith(QString(" \"%1\"").arg(names[0])))
         << "PLAY starts the whole name: " << system.starts[0].line;
+}
+
+TEST_F(QtViewTest, TheRomDirectoryBoxBrowsesForAFolderFromWhatItsTextNames)
+{
+    dir.write("r/snes/sub/a.smc", "");
+    const auto browseStart = [&](const std::string& text) { return browseStartFolder(system, dir.path(), text); };
+    QStringList starts;
+    // Browse in the box that shows: note where the folder dialog starts, then
+    // OK (its current folder) or Cancel, and read the box's text after.
+    const auto browse = [&](bool ok) {
+        QTimer::singleShot(0, [&, ok] {
+            auto* folders = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(folders, nullptr);
+            starts << QDir::toNativeSeparators(folders->directory().absolutePath());
+            ok ? folders->accept() : folders->reject();
+        });
+        QApplication::activeModalWidget()->findChild<QPushButton*>("inputBrowse")->click();
+        return QApplication::activeModalWidget()->findChild<QLineEdit*>("inputText")->text();
+    };
+    QStringList texts;
+    QTimer::singleShot(0, [&] {
+        auto* box = QApplication::activeModalWidget();
+        auto* field = box->findChild<QLineEdit*>("inputText");
+        auto* button = box->findChild<QPushButton*>("inputBrowse");
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text(), "&Browse...");
+        EXPECT_EQ(field->nextInFocusChain(), button) << "Tab goes from the text to Browse";
+        texts << browse(false);  // Cancel keeps the text
+        field->setText(QString::fromStdString(dir.file("r/snes/sub")));
+        texts << browse(true);  // the folder itself
+        field->setText(QString::fromStdString(dir.file("r/gone/deeper")));
+        texts << browse(true);  // the nearest folder above
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+    const auto answer = view.inputBox("Please enter your SNES ROM directory", "Rom Directory",
+                                      dir.file("r/snes/sub/a.smc"), browseStart);
+    const auto native = [&](const char* name) { return QString::fromStdString(dir.file(name)); };
+    EXPECT_EQ(starts, (QStringList{native("r/snes/sub"), native("r/snes/sub"), native("r")}))
+        << "a file's folder, the folder itself, the nearest above";
+    EXPECT_EQ(texts, (QStringList{native("r/snes/sub/a.smc"), native("r/snes/sub"), native("r")}));
+    EXPECT_EQ(answer, dir.file("r")) << "Enter takes the browsed folder";
 }
 
 #include "qt_view_test.moc"

@@ -42,6 +42,7 @@ public:
         }
         m_currentDir = name;
     }
+    bool isDirectory(const std::string& path) const override { return m_machine.isDirectory(path); }
     std::vector<std::string> listFiles(const std::string& directory) const override
     {
         return listing ? *listing : m_machine.listFiles(directory);

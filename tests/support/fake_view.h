@@ -16,6 +16,7 @@ public:
     };
     struct InputCall {
         std::string prompt, caption, defaultText;
+        std::optional<std::string> browseStart;  // where Browse would start for the default text
     };
     struct FileCall {
         std::vector<varnix::FileFilter> filters;
@@ -33,6 +34,7 @@ public:
     std::vector<InputCall> inputCalls;
     std::vector<FileCall> fileCalls;
     std::deque<std::string> inputAnswers;
+    std::deque<std::string> browsedFolders;  // chosen with Browse, then OK; before the typed answers
     std::vector<std::string> questions;
     std::deque<bool> yesNoAnswers;  // No once they run out
     std::deque<std::optional<std::string>> fileAnswers;
@@ -71,10 +73,15 @@ public:
             yesNoAnswers.pop_front();
         return yes;
     }
-    std::string inputBox(const std::string& prompt, const std::string& caption,
-                         const std::string& defaultText) override
+    std::string inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText,
+                         const varnix::FolderStart& browseStart) override
     {
-        inputCalls.push_back({prompt, caption, defaultText});
+        inputCalls.push_back({prompt, caption, defaultText, browseStart(defaultText)});
+        if (!browsedFolders.empty()) {
+            auto folder = browsedFolders.front();
+            browsedFolders.pop_front();
+            return folder;
+        }
         if (inputAnswers.empty())
             return {};
         auto answer = inputAnswers.front();

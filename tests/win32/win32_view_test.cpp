@@ -1,8 +1,11 @@
+#include "core/browse_start.h"
 #include "core/config_record.h"
 #include "core/form1.h"
 #include "core/form1_layout.h"
 #include "support/fake_system.h"
 #include "support/temp_dir.h"
+#include "system/ansi_text.h"
+#include "win32/resource_ids.h"
 #include "win32/controls.h"
 #include "win32/list_rows.h"
 #include "win32/system_calls.h"
@@ -20,6 +23,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 using namespace varnix;
@@ -77,6 +81,16 @@ struct NewerCallsAs {
     ~NewerCallsAs() { newerSystemCalls() = kept; }
     NewerSystemCalls kept;
 };
+
+// The dialog `owner` shows, once it is up; null after about ten seconds.
+HWND dialogOwnedBy(HWND owner)
+{
+    for (int tries = 0; tries < 1000; ++tries, Sleep(10))
+        for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr));)
+            if (GetWindow(box, GW_OWNER) == owner && IsWindowVisible(box))
+                return box;
+    return nullptr;
+}
 
 // Presses Enter on the next "Varnix" box, as a user would: its default button.
 std::thread pressEnter()
@@ -262,6 +276,59 @@ TEST_P(Win32ViewTest, TheOpenDialogComesUp)
     cancel.join();
     EXPECT_FALSE(shown.empty());
     EXPECT_NE(shown, "Varnix") << "the dialog could not be loaded";
+}
+
+TEST_P(Win32ViewTest, TheRomDirectoryBoxBrowsesForAFolderFromWhatItsTextNames)
+{
+    // "Łódź", which neither code page 1252 nor 932 holds, holding an emulator.
+    const auto lodz = std::filesystem::path(dir.path()) / L"\x0141\x00F3" L"d\x017A";
+    std::filesystem::create_directories(lodz);
+    std::ofstream(lodz / L"emu.exe") << "emulator";
+    const auto lodzAnsi = ansiPath(lodz.wstring());
+    dir.write("r/gen/a.smd", "");
+    const auto browseStart = [&](const std::string& text) { return browseStartFolder(system, dir.path(), text); };
+    std::vector<std::string> texts;
+    std::thread user([&] {
+        HWND box = dialogOwnedBy(view.window());
+        ASSERT_TRUE(box);
+        HWND field = GetDlgItem(box, IDC_INPUT_TEXT), browse = GetDlgItem(box, IDC_INPUT_BROWSE);
+        EXPECT_EQ(textOf(browse), "&Browse...");
+        EXPECT_EQ(GetNextDlgTabItem(box, field, FALSE), browse);
+        EXPECT_EQ(GetNextDlgTabItem(box, browse, FALSE), GetDlgItem(box, IDOK));
+        // Browse, then OK in the folder dialog: the folder it started in.
+        const auto browseAndTake = [&](UINT answer) {
+            PostMessageA(box, WM_COMMAND, IDC_INPUT_BROWSE, 0);
+            HWND folders = dialogOwnedBy(box);
+            ASSERT_TRUE(folders) << "no folder dialog";
+            Sleep(200);  // its start folder is selected as it comes up
+            PostMessageA(folders, WM_COMMAND, answer, 0);
+            for (int tries = 0; tries < 500 && IsWindow(folders); ++tries)
+                Sleep(10);
+            char text[MAX_PATH] = {};
+            SendMessageA(field, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+            texts.push_back(text);
+        };
+        browseAndTake(IDCANCEL);
+        // Wine's modern dialog takes no OK without a folder picked in it:
+        // what comes back is tried on the older one, which takes it.
+        if (GetParam()) {
+            SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(dir.file("r/gen/gone").c_str()));
+            browseAndTake(IDOK);
+            SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>((lodzAnsi + "\\emu.exe").c_str()));
+            browseAndTake(IDOK);
+        }
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    const auto answer = view.inputBox("Please enter your SNES ROM directory", "Rom Directory", "", browseStart);
+    user.join();
+    if (!GetParam()) {
+        EXPECT_EQ(texts, std::vector<std::string>{""}) << "Cancel keeps the text";
+        return;
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"", dir.file("r/gen"), lodzAnsi}))
+        << "Cancel keeps the text; the nearest folder above; a file's folder, in a form that opens it";
+    EXPECT_EQ(answer, lodzAnsi);
+    EXPECT_EQ(lodzAnsi.find('?'), std::string::npos);
 }
 
 TEST(SystemFunction, LoadsOnlyFromTheSystemsFolderWithOrWithoutTheSearchFlag)
