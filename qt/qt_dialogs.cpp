@@ -35,6 +35,8 @@ QString showInputBox(QWidget* parent, const QString& prompt, const QString& capt
     auto* field = new QLineEdit(defaultText, &box);
     field->setObjectName(QStringLiteral("inputText"));
     field->selectAll();
+    // Room for a folder's path beside the button, as wide as the box was.
+    field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 40);
     label->setBuddy(field);
     auto* browse = new QPushButton(QStringLiteral("&Browse..."), &box);
     browse->setObjectName(QStringLiteral("inputBrowse"));
