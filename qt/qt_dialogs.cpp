@@ -38,6 +38,7 @@ QString showInputBox(QWidget* parent, const QString& prompt, const QString& capt
     // Room for a folder's path beside the button, as wide as the box was.
     field->setMinimumWidth(field->fontMetrics().averageCharWidth() * 40);
     label->setBuddy(field);
+    // Made after the text box and before OK: Tab goes from one to the next.
     auto* browse = new QPushButton(QStringLiteral("&Browse..."), &box);
     browse->setObjectName(QStringLiteral("inputBrowse"));
     browse->setAutoDefault(false);  // Enter in the text box is OK's
@@ -62,8 +63,6 @@ QString showInputBox(QWidget* parent, const QString& prompt, const QString& capt
     layout->addWidget(label);
     layout->addLayout(row);
     layout->addWidget(buttons);
-    QWidget::setTabOrder(field, browse);
-    QWidget::setTabOrder(browse, buttons->button(QDialogButtonBox::Ok));
     field->setFocus();
     return box.exec() == QDialog::Accepted ? field->text() : QString();
 }

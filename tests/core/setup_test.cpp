@@ -124,11 +124,8 @@ TEST_F(Setup, EveryEmulatorEndsSetUpWithATypedOrABrowsedFolder)
 {
     dir.write("r/snes/mario.smc", "");
     dir.write("emu/x.exe", "");
-    std::array<std::string, 4> folders;
-    folders[kSnes] = path("r/snes");
-    folders[kGenesis] = path("r/gen");
-    folders[kNeoRage] = path("r/neo");
-    folders[kMame] = path("r/mame");
+    const std::array<std::string, 4> folders{path("r/snes"), path("r/gen"), path("r/neo"), path("r/mame")};
+    static_assert(kSnes == 0 && kGenesis == 1 && kNeoRage == 2 && kMame == 3);
     for (const bool browsed : {false, true}) {
         for (std::size_t i = 0; i < kEmulators.size(); ++i) {
             const auto& row = kEmulators[i];

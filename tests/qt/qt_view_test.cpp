@@ -217,41 +217,38 @@ TEST_F(QtViewTest, ALongNameIsDrawnCutInTheMiddleAndShownWholeOnHover)
 TEST_F(QtViewTest, TheRomDirectoryBoxBrowsesForAFolderFromWhatItsTextNames)
 {
     dir.write("r/snes/sub/a.smc", "");
-    const auto browseStart = [&](const std::string& text) { return browseStartFolder(system, dir.path(), text); };
-    QStringList starts;
-    // Browse in the box that shows: note where the folder dialog starts, then
-    // OK (its current folder) or Cancel, and read the box's text after.
-    const auto browse = [&](bool ok) {
-        QTimer::singleShot(0, [&, ok] {
+    const auto path = [&](const char* name) { return QString::fromStdString(dir.file(name)); };
+    QStringList starts, texts;
+    // Browse: note where the folder dialog starts, then OK (its folder) or
+    // Cancel, and read the box's text after.
+    const auto browse = [&](QLineEdit* field, const QString& text, const char* answer) {
+        field->setText(text);
+        QTimer::singleShot(0, [&] {
             auto* folders = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(folders, nullptr);
             starts << QDir::toNativeSeparators(folders->directory().absolutePath());
-            QMetaObject::invokeMethod(folders, ok ? "accept" : "reject");
+            QMetaObject::invokeMethod(folders, answer);
         });
-        QApplication::activeModalWidget()->findChild<QPushButton*>("inputBrowse")->click();
-        return QApplication::activeModalWidget()->findChild<QLineEdit*>("inputText")->text();
+        field->parentWidget()->findChild<QPushButton*>("inputBrowse")->click();
+        texts << field->text();
     };
-    QStringList texts;
     QTimer::singleShot(0, [&] {
-        auto* box = QApplication::activeModalWidget();
-        auto* field = box->findChild<QLineEdit*>("inputText");
-        auto* button = box->findChild<QPushButton*>("inputBrowse");
-        ASSERT_NE(button, nullptr);
+        auto* field = QApplication::activeModalWidget()->findChild<QLineEdit*>("inputText");
+        auto* button = field->parentWidget()->findChild<QPushButton*>("inputBrowse");
         EXPECT_EQ(button->text(), "&Browse...");
         EXPECT_EQ(field->nextInFocusChain(), button) << "Tab goes from the text to Browse";
-        texts << browse(false);  // Cancel keeps the text
-        field->setText(QString::fromStdString(dir.file("r/snes/sub")));
-        texts << browse(true);  // the folder itself
-        field->setText(QString::fromStdString(dir.file("r/gone/deeper")));
-        texts << browse(true);  // the nearest folder above
+        browse(field, path("r/snes/sub/a.smc"), "reject");
+        browse(field, path("r/snes/sub/a.smc"), "accept");
+        browse(field, path("r/snes"), "accept");
+        browse(field, path("r/gone/deeper"), "accept");
         QTest::keyClick(field, Qt::Key_Return);
     });
-    const auto answer = view.inputBox("Please enter your SNES ROM directory", "Rom Directory",
-                                      dir.file("r/snes/sub/a.smc"), browseStart);
-    const auto native = [&](const char* name) { return QString::fromStdString(dir.file(name)); };
-    EXPECT_EQ(starts, (QStringList{native("r/snes/sub"), native("r/snes/sub"), native("r")}))
+    const auto answer = view.inputBox("Please enter your SNES ROM directory", "Rom Directory", "", [&](auto& text) {
+        return browseStartFolder(system, dir.path(), text);
+    });
+    EXPECT_EQ(starts, (QStringList{path("r/snes/sub"), path("r/snes/sub"), path("r/snes"), path("r")}))
         << "a file's folder, the folder itself, the nearest above";
-    EXPECT_EQ(texts, (QStringList{native("r/snes/sub/a.smc"), native("r/snes/sub"), native("r")}));
+    EXPECT_EQ(texts, (QStringList{path("r/snes/sub/a.smc"), path("r/snes/sub"), path("r/snes"), path("r")}))
+        << "Cancel keeps the text";
     EXPECT_EQ(answer, dir.file("r")) << "Enter takes the browsed folder";
 }
 

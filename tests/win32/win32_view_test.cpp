@@ -265,11 +265,9 @@ TEST_P(Win32ViewTest, TheOpenDialogComesUp)
 {
     std::string shown;
     std::thread cancel([&] {
-        for (int tries = 0; tries < 1000 && shown.empty(); ++tries, Sleep(10))
-            if (HWND box = FindWindowA("#32770", nullptr); box && GetWindow(box, GW_OWNER) == view.window()) {
-                shown = textOf(box);
-                PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-            }
+        HWND box = dialogOwnedBy(view.window());
+        shown = textOf(box);
+        PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
     });
     const auto chosen = view.openFile({{"All files", "*.*"}}, 1, "");
     EXPECT_FALSE(chosen);
@@ -284,50 +282,42 @@ TEST_P(Win32ViewTest, TheRomDirectoryBoxBrowsesForAFolderFromWhatItsTextNames)
     const auto lodz = std::filesystem::path(dir.path()) / L"\x0141\x00F3" L"d\x017A";
     std::filesystem::create_directories(lodz);
     std::ofstream(lodz / L"emu.exe") << "emulator";
-    const auto lodzAnsi = ansiPath(lodz.wstring());
-    dir.write("r/gen/a.smd", "");
-    const auto browseStart = [&](const std::string& text) { return browseStartFolder(system, dir.path(), text); };
+    const auto lodzAnsi = ansiPath(lodz.wstring()), snes = dir.file("r/snes");
     std::vector<std::string> texts;
     std::thread user([&] {
         HWND box = dialogOwnedBy(view.window());
-        ASSERT_TRUE(box);
         HWND field = GetDlgItem(box, IDC_INPUT_TEXT), browse = GetDlgItem(box, IDC_INPUT_BROWSE);
         EXPECT_EQ(textOf(browse), "&Browse...");
         EXPECT_EQ(GetNextDlgTabItem(box, field, FALSE), browse);
         EXPECT_EQ(GetNextDlgTabItem(box, browse, FALSE), GetDlgItem(box, IDOK));
-        // Browse, then OK in the folder dialog: the folder it started in.
-        const auto browseAndTake = [&](UINT answer) {
+        // Browse from `text`, then OK (the folder the dialog started in) or Cancel.
+        const auto browseFrom = [&](const std::string& text, UINT answer) {
+            SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
             PostMessageA(box, WM_COMMAND, IDC_INPUT_BROWSE, 0);
             HWND folders = dialogOwnedBy(box);
-            ASSERT_TRUE(folders) << "no folder dialog";
             Sleep(200);  // its start folder is selected as it comes up
             PostMessageA(folders, WM_COMMAND, answer, 0);
             for (int tries = 0; tries < 500 && IsWindow(folders); ++tries)
                 Sleep(10);
-            char text[MAX_PATH] = {};
-            SendMessageA(field, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-            texts.push_back(text);
+            char chosen[MAX_PATH] = {};
+            SendMessageA(field, WM_GETTEXT, sizeof chosen, reinterpret_cast<LPARAM>(chosen));
+            texts.push_back(chosen);
         };
-        browseAndTake(IDCANCEL);
+        browseFrom(snes + "\\gone", IDCANCEL);
         // Wine's modern dialog takes no OK without a folder picked in it:
-        // what comes back is tried on the older one, which takes it.
-        if (GetParam()) {
-            SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(dir.file("r/gen/gone").c_str()));
-            browseAndTake(IDOK);
-            SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>((lodzAnsi + "\\emu.exe").c_str()));
-            browseAndTake(IDOK);
-        }
+        // what comes back is tried on the older one.
+        if (GetParam())
+            for (const auto& text : {snes, snes + "\\gone", lodzAnsi + "\\emu.exe"})
+                browseFrom(text, IDOK);
         PostMessageA(box, WM_COMMAND, IDOK, 0);
     });
-    const auto answer = view.inputBox("Please enter your SNES ROM directory", "Rom Directory", "", browseStart);
+    const auto answer = view.inputBox("Please enter your SNES ROM directory", "Rom Directory", "",
+                                      [&](auto& text) { return browseStartFolder(system, dir.path(), text); });
     user.join();
-    if (!GetParam()) {
-        EXPECT_EQ(texts, std::vector<std::string>{""}) << "Cancel keeps the text";
-        return;
-    }
-    EXPECT_EQ(texts, (std::vector<std::string>{"", dir.file("r/gen"), lodzAnsi}))
-        << "Cancel keeps the text; the nearest folder above; a file's folder, in a form that opens it";
-    EXPECT_EQ(answer, lodzAnsi);
+    const std::vector<std::string> browsed{snes + "\\gone", snes, snes, lodzAnsi};
+    EXPECT_EQ(texts, std::vector(browsed.begin(), browsed.begin() + (GetParam() ? 4 : 1)))
+        << "Cancel keeps the text; a folder, the nearest above, a file's folder in a form that opens it";
+    EXPECT_EQ(answer, GetParam() ? lodzAnsi : snes + "\\gone");
     EXPECT_EQ(lodzAnsi.find('?'), std::string::npos);
 }
 
