@@ -102,6 +102,7 @@ TEST(CodePage, ANameThePageCannotHoldIsListedInItsShortForm)
     ASSERT_TRUE(CreateDirectoryW(lodz.c_str(), nullptr));
     makeFile(lodz + L"\\emu.exe", "emulator");
     EXPECT_EQ(readFileStart(ansiPath(lodz + L"\\emu.exe"), 99).value(), "emulator");
+    EXPECT_EQ(heldAnsiPath(lodz + L"\\gone\x0142"), std::nullopt) << "no short form: nothing the page holds";
 }
 
 TEST(CodePage, ASaveWaitsOutAFileHeldForAMomentAndReportsOneHeldForGood)
