@@ -4,6 +4,7 @@
 #include "core/name_matching.h"
 #include "core/path_names.h"
 #include "system/ansi_text.h"
+#include "system/directories.h"
 #include "system/errno_failure.h"
 #include "system/newer_calls.h"
 #include "system/windows_error.h"
@@ -36,17 +37,15 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
         const DWORD error = GetLastError();
         // A drive's root that holds nothing has no "." either: it is empty,
         // not unreadable.
-        const DWORD attributes = GetFileAttributesA(name.c_str());
-        if (error == ERROR_FILE_NOT_FOUND && attributes != INVALID_FILE_ATTRIBUTES &&
-            (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        if (error == ERROR_FILE_NOT_FOUND && isDirectory(name))
             return names;
         throw windowsFailure(error, "cannot read " + name);
     }
     do {
         const auto attributes = data.dwFileAttributes;
-        const bool isDirectory = attributes & FILE_ATTRIBUTE_DIRECTORY;
+        const bool isFolder = attributes & FILE_ATTRIBUTE_DIRECTORY;
         if ((attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) ||
-            isDirectory != (wanted == EntryKind::Directory))
+            isFolder != (wanted == EntryKind::Directory))
             continue;
         const std::wstring_view entry(data.cFileName);
         if (entry == L"." || entry == L"..")
