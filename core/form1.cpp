@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace varnix {
 namespace {
@@ -74,10 +75,10 @@ Form1::Form1(View& view, System& system)
     try {
         m_startDirectory = m_system.currentDirectory();
         m_unreadDirectory = m_startDirectory;  // a directory list never shown is never read
-        setFileList(m_startDirectory, kStartPattern);
     } catch (const std::exception&) {
-        // An unreadable start directory only leaves the lists empty.
+        return;  // no start directory: the lists stay empty
     }
+    readFileList(m_startDirectory, kStartPattern);  // unreadable, it only leaves the list empty
 }
 
 void Form1::optSnes_Click() { selectEmulator(kSnes); }
@@ -178,24 +179,36 @@ void Form1::mnuExit_Click()
     m_view.endProgram();
 }
 
-void Form1::selectEmulator(std::size_t emulator)
+void Form1::selectEmulator(std::size_t emulator, Step then, Step superseded)
 {
     const auto& row = kEmulators[emulator];
-    try {
-        if (row.romList == RomList::Directories) {
-            showRomList(RomList::Directories);
-            setDirectoryList(romDirectoryOf(row));
-        } else {
-            setFileList(romDirectoryOf(row), row.filePattern);
-            showRomList(RomList::Files);
-        }
+    const auto succeeded = [this, emulator, then] {
         m_view.setParameterEnabled(emulator, true);
-    } catch (const std::exception&) {
+        if (then)
+            then();
+    };
+    const auto failed = [this, emulator, then] {
+        const auto& row = kEmulators[emulator];
         showRomList(row.romList);
         m_view.messageBox(kIncorrectDirectoryMessage);
         if (row.forgetsExeOnBadRomDir)
             forgetExecutable(row);
         showNotSetup(emulator);
+        if (then)
+            then();
+    };
+    if (row.romList == RomList::Directories) {
+        // The list shows at once; the directory it shows first is this one.
+        m_view.showRomList(RomList::Directories);
+        readDirectoryList(romDirectoryOf(row), succeeded, failed, superseded);
+    } else {
+        readFileList(
+            romDirectoryOf(row), row.filePattern,
+            [this, succeeded] {
+                showRomList(RomList::Files);
+                succeeded();
+            },
+            failed, superseded);
     }
 }
 
@@ -203,8 +216,8 @@ void Form1::clickPicture(std::size_t emulator)
 {
     if (!m_optionEnabled[emulator])
         return;
-    select(emulator);  // runs the selection, unless already selected
-    m_view.setParameterEnabled(emulator, true);
+    // Runs the selection, unless already selected.
+    select(emulator, [this, emulator] { m_view.setParameterEnabled(emulator, true); });
 }
 
 void Form1::setUpEmulator(std::size_t emulator)
@@ -226,27 +239,40 @@ void Form1::setUpEmulator(std::size_t emulator)
         m_view.setParameterEnabled(emulator, true);
         m_view.setParameterText(emulator, {});
         m_view.setSetupChecked(emulator, true);
-        // Selecting the button runs the emulator's selection at once, with
-        // the new ROM directory already in place.
-        if (row.selectsBeforeEnabling) {
-            select(emulator);
-            setOptionEnabled(emulator, true);
-        } else {
-            setOptionEnabled(emulator, true);
-            select(emulator);
-        }
-
-        if (row.romList == RomList::Directories) {
-            setDirectoryList(romDirectoryOf(row));  // which list shows is the selection's affair
-        } else {
-            setFileList(romDirectoryOf(row), row.filePattern);
-            showRomList(RomList::Files);
-        }
     } catch (const std::exception&) {
-        // The option button keeps its selection on this path.
-        forgetExecutable(row);
-        markNotSetup(emulator);
+        return failSetUp(emulator);
     }
+    // Selecting the button runs the emulator's selection at once, with the
+    // new ROM directory already in place; the list is read again after it.
+    const auto readAgain = [this, emulator] {
+        const auto& row = kEmulators[emulator];
+        const auto failed = [this, emulator] { failSetUp(emulator); };
+        if (row.romList == RomList::Directories)
+            return readDirectoryList(romDirectoryOf(row), {}, failed);  // which list shows is the selection's affair
+        readFileList(romDirectoryOf(row), row.filePattern, [this] { showRomList(RomList::Files); }, failed);
+    };
+    if (row.selectsBeforeEnabling) {
+        // A set-up emulator's button is enabled even where a newer choice
+        // gives up the selection's read.
+        const auto enable = [this, emulator] { setOptionEnabled(emulator, true); };
+        select(
+            emulator,
+            [enable, readAgain] {
+                enable();
+                readAgain();
+            },
+            enable);
+    } else {
+        setOptionEnabled(emulator, true);
+        select(emulator, readAgain);
+    }
+}
+
+void Form1::failSetUp(std::size_t emulator)
+{
+    // The option button keeps its selection on this path.
+    forgetExecutable(kEmulators[emulator]);
+    markNotSetup(emulator);
 }
 
 void Form1::Command1_Click()
@@ -324,20 +350,20 @@ void Form1::Dir1_DblClick(std::size_t row)
 {
     if (!m_directories || row >= m_directories->count())
         return;
-    try {
-        setDirectoryList(m_directories->pathAt(row));
-    } catch (const std::exception&) {
-        // A directory that vanished since it was listed stays unopened.
-    }
+    // A directory that vanished since it was listed stays unopened.
+    readDirectoryList(m_directories->pathAt(row));
 }
 
-void Form1::select(std::size_t emulator)
+void Form1::select(std::size_t emulator, Step then, Step superseded)
 {
-    if (m_selected == emulator)
+    if (m_selected == emulator) {
+        if (then)
+            then();
         return;
+    }
     m_view.setOptionSelected(emulator, true);
     m_selected = emulator;
-    (this->*kRowHandlers[emulator].select)();
+    selectEmulator(emulator, std::move(then), std::move(superseded));
 }
 
 void Form1::setOptionEnabled(std::size_t emulator, bool enabled)
@@ -379,39 +405,99 @@ void Form1::forgetExecutable(const EmulatorRow& row)
 void Form1::showRomList(RomList list)
 {
     if (list == RomList::Directories && m_unreadDirectory) {
-        try {
-            setDirectoryList(*m_unreadDirectory);
-        } catch (const std::exception&) {
-            // An unreadable start directory leaves the list empty.
-        }
-        m_unreadDirectory.reset();
+        // An unreadable start directory leaves the list empty.
+        readDirectoryList(*std::exchange(m_unreadDirectory, std::nullopt));
     }
     m_view.showRomList(list);
 }
 
-void Form1::setFileList(const std::string& directory, const std::string& pattern)
+void Form1::readFileList(const std::string& directory, const std::string& pattern, Step then, Step failed,
+                         Step superseded)
 {
-    // Read afresh every time; a failed read keeps what the list held.
-    auto names = m_system.listFiles(directory);
-    const auto patterns = splitPatterns(pattern);
-    std::erase_if(names, [&patterns](const std::string& name) { return !matchesAnyWildcard(name, patterns); });
-    m_filesDirectory = directory;
-    m_filesPattern = pattern;
-    m_files = std::make_shared<const std::vector<std::string>>(std::move(names));
-    m_view.showFiles(m_files);
+    const auto settle = [this, directory, pattern, then](std::vector<std::string> names) {
+        const auto patterns = splitPatterns(pattern);
+        std::erase_if(names, [&patterns](const std::string& name) { return !matchesAnyWildcard(name, patterns); });
+        m_filesDirectory = directory;
+        m_filesPattern = pattern;
+        m_files = std::make_shared<const std::vector<std::string>>(std::move(names));
+        m_view.showFiles(m_files);
+        if (then)
+            then();
+    };
+    readList(RomList::Files, directory, {settle, std::move(failed), std::move(superseded)});
 }
 
-void Form1::setDirectoryList(const std::string& directory)
+void Form1::readDirectoryList(const std::string& directory, Step then, Step failed, Step superseded)
 {
-    auto chain = chainOf(directory);
-    auto subdirectories = m_system.listSubdirectories(chain.path());  // the empty name is no directory
-    m_unreadDirectory.reset();
-    m_directories = std::make_shared<const DirectoryRows>(DirectoryRows{std::move(chain), std::move(subdirectories)});
-    m_view.showDirectories(m_directories);
+    const auto chain = chainOf(directory);
+    const auto settle = [this, chain, then](std::vector<std::string> subdirectories) {
+        m_unreadDirectory.reset();
+        m_directories = std::make_shared<const DirectoryRows>(DirectoryRows{chain, std::move(subdirectories)});
+        m_view.showDirectories(m_directories);
+        if (then)
+            then();
+    };
+    // The empty name is no directory: its read fails.
+    readList(RomList::Directories, chain.path(), {settle, std::move(failed), std::move(superseded)});
+}
+
+void Form1::readList(RomList list, const std::string& directory, ReadSteps steps)
+{
+    supersedeRead();
+    const auto serial = ++m_readSerial;
+    m_reading = Reading{list, false, std::move(steps.superseded)};
+    const std::weak_ptr<const bool> alive = m_alive;
+    auto done = [this, alive, serial, steps = std::move(steps)](FolderListing listing) {
+        if (alive.expired() || serial != m_readSerial || !m_reading)
+            return;  // superseded: neither its names nor its failure are shown
+        const auto reading = *std::exchange(m_reading, std::nullopt);
+        if (reading.shown)
+            m_view.showReadEnded(reading.list);
+        if (!listing.failure)
+            return steps.settle(std::move(listing.names));
+        if (reading.shown)
+            showListAsSettled(reading.list);  // as it was before this read began
+        if (steps.failed)
+            steps.failed();
+    };
+    auto progress = m_system.readFolder(list == RomList::Files ? EntryKind::File : EntryKind::Directory, directory,
+                                        std::move(done));
+    if (serial != m_readSerial || !m_reading)
+        return;  // it has ended already
+    // Under way: the list shows no entry of another folder meanwhile.
+    m_reading->shown = true;
+    m_view.showReading(list, std::move(progress));
+    if (list == RomList::Files)
+        m_view.showFiles(std::make_shared<const std::vector<std::string>>());
+    else
+        m_view.showDirectories(nullptr);
+}
+
+void Form1::supersedeRead()
+{
+    if (!m_reading)
+        return;
+    const auto reading = *std::exchange(m_reading, std::nullopt);
+    if (reading.shown) {
+        m_view.showReadEnded(reading.list);
+        showListAsSettled(reading.list);
+    }
+    if (reading.superseded)
+        reading.superseded();
+}
+
+void Form1::showListAsSettled(RomList list)
+{
+    if (list == RomList::Files)
+        m_view.showFiles(m_files);
+    else
+        m_view.showDirectories(m_directories);
 }
 
 std::string Form1::directoryListPath() const
 {
+    if (m_reading && m_reading->list == RomList::Directories)
+        return {};  // none of another folder while its own is read
     // A directory not yet read is the list's directory all the same.
     if (m_unreadDirectory)
         return chainOf(*m_unreadDirectory).path();
@@ -420,6 +506,8 @@ std::string Form1::directoryListPath() const
 
 std::string Form1::selectedFileName() const
 {
+    if (m_reading && m_reading->list == RomList::Files)
+        return {};
     const auto row = m_view.selectedFile();
     return row && *row < m_files->size() ? (*m_files)[*row] : std::string();
 }

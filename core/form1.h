@@ -7,6 +7,8 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -22,7 +24,9 @@ struct EmulatorRow;
 // The window's behaviour. Each handler is named after its control and event;
 // per-emulator handlers run one flow over a row of the emulator table. It
 // shows everything through the view and reaches outside the process only
-// through the system.
+// through the system. A handler that reads a folder runs up to the read; its
+// remaining steps, or its failure path, run when the read ends. A newer read
+// supersedes one under way, whose names and failure are then never shown.
 class Form1 final {
 public:
     Form1(View& view, System& system);
@@ -69,15 +73,29 @@ public:
     const std::string& filesPattern() const { return m_filesPattern; }
     const std::vector<std::string>& files() const { return *m_files; }
     std::string directoryListPath() const;
+    // Whether a read of either list's folder is under way.
+    bool readUnderWay() const { return m_reading.has_value(); }
 
 private:
-    void selectEmulator(std::size_t emulator);
+    using Step = std::function<void()>;
+    // Where a read was started from: its list's steps when it ends, and what
+    // must happen all the same should a newer read supersede it.
+    struct ReadSteps {
+        std::function<void(std::vector<std::string> names)> settle;
+        Step failed;
+        Step superseded;
+    };
+
+    // `then` runs after the selection's own steps; `superseded` instead,
+    // should a newer read supersede its read.
+    void selectEmulator(std::size_t emulator, Step then = {}, Step superseded = {});
     void clickPicture(std::size_t emulator);
     void setUpEmulator(std::size_t emulator);
+    void failSetUp(std::size_t emulator);
     bool launchEmulator(std::size_t emulator);
     std::string romPiece(const EmulatorRow& row, const std::string& selected) const;
 
-    void select(std::size_t emulator);
+    void select(std::size_t emulator, Step then = {}, Step superseded = {});
     void setOptionEnabled(std::size_t emulator, bool enabled);
     void showSetUp(std::size_t emulator, const std::string& parameters);
     void showNotSetup(std::size_t emulator);
@@ -86,8 +104,15 @@ private:
     void startNew(const std::string& message);
 
     void showRomList(RomList list);
-    void setFileList(const std::string& directory, const std::string& pattern);
-    void setDirectoryList(const std::string& directory);
+    // Read afresh: the list takes the names when the read ends; a failed read
+    // leaves it as it was before.
+    void readFileList(const std::string& directory, const std::string& pattern, Step then = {}, Step failed = {},
+                      Step superseded = {});
+    void readDirectoryList(const std::string& directory, Step then = {}, Step failed = {}, Step superseded = {});
+    void readList(RomList list, const std::string& directory, ReadSteps steps);
+    // The read under way, if any, is given up: its list shows what it held.
+    void supersedeRead();
+    void showListAsSettled(RomList list);
     std::string selectedFileName() const;
 
     std::string configFilePath() const;
@@ -107,6 +132,18 @@ private:
     std::shared_ptr<const std::vector<std::string>> m_files;
     std::shared_ptr<const DirectoryRows> m_directories;
     std::optional<std::string> m_unreadDirectory;  // read when the list first shows
+
+    // The read under way: which list it fills, whether that list shows it,
+    // and what its flow does when it ends. Only the latest read is answered.
+    struct Reading {
+        RomList list;
+        bool shown = false;
+        Step superseded;
+    };
+    std::optional<Reading> m_reading;
+    std::uint64_t m_readSerial = 0;
+    // Reads outlive a closed window: their ends find no Form1 once it is gone.
+    std::shared_ptr<const bool> m_alive = std::make_shared<const bool>(true);
 
     // A varnix.dat that start-up found but could not read: a save never
     // replaces it unasked.

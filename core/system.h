@@ -2,11 +2,31 @@
 
 #include "core/config_record.h"
 
+#include <atomic>
+#include <cstddef>
+#include <exception>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace varnix {
+
+// Which entries of a folder a read brings: its files or its sub-directories.
+enum class EntryKind { File, Directory };
+
+// How many names a read has brought so far; written by the reader, read by
+// the window while the read is under way.
+using ReadProgress = std::atomic<std::size_t>;
+
+// What a read of a folder ends with: the names listFiles or
+// listSubdirectories gives, or the failure either would have thrown.
+struct FolderListing {
+    std::vector<std::string> names;
+    std::exception_ptr failure;
+};
+using ListingDone = std::function<void(FolderListing listing)>;
 
 // What the window's behaviour reaches outside its own process. Every
 // operation that can fail throws Failure, naming what failed and why.
@@ -29,6 +49,12 @@ public:
     // examined left out, sorted with nameLess.
     virtual std::vector<std::string> listFiles(const std::string& directory) const = 0;
     virtual std::vector<std::string> listSubdirectories(const std::string& directory) const = 0;
+    // The same read, off the window's thread where the window has given the
+    // system a way back to it: `done` then runs on the window's thread when
+    // the read ends, else before this returns. A read of a folder whose read
+    // is under way waits for that read instead of starting another.
+    virtual std::shared_ptr<const ReadProgress> readFolder(EntryKind kind, const std::string& directory,
+                                                           ListingDone done) = 0;
 
     // The record in the first bytes of the file; a short file reads as if
     // padded with blanks. Nothing when there is no such file; a file that is

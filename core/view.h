@@ -3,6 +3,7 @@
 #include "core/common_dialog.h"
 #include "core/directory_rows.h"
 #include "core/emulator_table.h"
+#include "core/system.h"
 
 #include <cstddef>
 #include <functional>
@@ -41,7 +42,15 @@ public:
     virtual void showFiles(std::shared_ptr<const std::vector<std::string>> names) = 0;
     // The row the user selected in the file list, if any.
     virtual std::optional<std::size_t> selectedFile() const = 0;
+    // The directory list's rows; none for a null `rows`.
     virtual void showDirectories(std::shared_ptr<const DirectoryRows> rows) = 0;
+    // A read of `list`'s folder is under way, `progress` counting its names.
+    // A quick read must look as it did before: only once it has taken longer
+    // than kReadingNoticeDelayMs does the list's area say so, with the count,
+    // and the pointer over the window say "working, still usable".
+    virtual void showReading(RomList list, std::shared_ptr<const ReadProgress> progress) = 0;
+    // That read has ended or been given up: the list's area is the list again.
+    virtual void showReadEnded(RomList list) = 0;
 
     // Modal: a message with an OK button only, titled "Varnix".
     virtual void messageBox(const std::string& text) = 0;

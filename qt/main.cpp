@@ -9,8 +9,11 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     varnix::useSystemEncoding();
-    varnix::Machine machine;
     varnix::QtView view;
+    // Made after the window and gone before it: no read's end is queued on a
+    // window that is gone.
+    varnix::Machine machine;
+    machine.readFoldersOffThread([&view](std::function<void()> task) { view.post(std::move(task)); });
     varnix::Form1 form(view, machine);
     view.attach(form);
     form.Form_Load();

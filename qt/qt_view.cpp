@@ -9,6 +9,7 @@
 #include "qt/controls.h"
 #include "qt/file_list_box.h"
 #include "qt/qt_dialogs.h"
+#include "qt/reading_notice.h"
 
 #include <QAction>
 #include <QApplication>
@@ -85,6 +86,7 @@ QtView::QtView(QWidget* parent)
 
     fileRoms = client->findChild<FileListBox*>(QStringLiteral("fileRoms"));
     Dir1 = client->findChild<DirListBox*>(QStringLiteral("Dir1"));
+    m_readingNotice = new ReadingNotice(this, client);
     for (std::size_t i = 0; i < kEmulators.size(); ++i) {
         const auto& row = kEmulators[i];
         auto& emulator = m_emulators[i];
@@ -229,6 +231,21 @@ std::optional<std::size_t> QtView::selectedFile() const
 void QtView::showDirectories(std::shared_ptr<const DirectoryRows> rows)
 {
     Dir1->setRows(std::move(rows));
+}
+
+void QtView::showReading(RomList list, std::shared_ptr<const ReadProgress> progress)
+{
+    m_readingNotice->start(list == RomList::Files ? static_cast<QWidget*>(fileRoms) : Dir1, std::move(progress));
+}
+
+void QtView::showReadEnded(RomList)
+{
+    m_readingNotice->stop();
+}
+
+void QtView::post(std::function<void()> task)
+{
+    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
 }
 
 void QtView::messageBox(const std::string& text)

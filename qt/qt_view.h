@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QButtonGroup;
@@ -17,6 +18,7 @@ class ClickLabel;
 class DirListBox;
 class FileListBox;
 class Form1;
+class ReadingNotice;
 
 // The program's window over Qt widgets: it shows what Form1 sets and hands
 // every act of the user to Form1.
@@ -30,6 +32,9 @@ public:
     void attach(Form1& form);
     // Shows the window in the centre of the screen.
     void showCentred();
+    // Queues `task` to run on the window's thread; called on any thread
+    // while the window lives. Tasks still queued go with the window.
+    void post(std::function<void()> task);
 
     void setOptionEnabled(std::size_t emulator, bool enabled) override;
     void setOptionSelected(std::size_t emulator, bool selected) override;
@@ -41,6 +46,8 @@ public:
     void showFiles(std::shared_ptr<const std::vector<std::string>> names) override;
     std::optional<std::size_t> selectedFile() const override;
     void showDirectories(std::shared_ptr<const DirectoryRows> rows) override;
+    void showReading(RomList list, std::shared_ptr<const ReadProgress> progress) override;
+    void showReadEnded(RomList list) override;
     void messageBox(const std::string& text) override;
     bool askYesNo(const std::string& question) override;
     std::string inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText,
@@ -69,6 +76,7 @@ private:
     QAction* m_exitEntry = nullptr;
     FileListBox* fileRoms;
     DirListBox* Dir1;
+    ReadingNotice* m_readingNotice;
 };
 
 }  // namespace varnix

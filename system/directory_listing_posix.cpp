@@ -21,7 +21,7 @@ struct DirCloser {
 
 }  // namespace
 
-std::vector<std::string> listEntries(const std::string& directory, EntryKind wanted)
+std::vector<std::string> listEntries(const std::string& directory, EntryKind wanted, ReadProgress* progress)
 {
     const auto name = withoutTrailingBlanks(directory);
     std::unique_ptr<DIR, DirCloser> dir(opendir(name.c_str()));
@@ -48,8 +48,11 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
                 continue;
             type = S_ISDIR(info.st_mode) ? DT_DIR : S_ISREG(info.st_mode) ? DT_REG : DT_UNKNOWN;
         }
-        if (type == (wanted == EntryKind::Directory ? DT_DIR : DT_REG))
-            names.emplace_back(entry->d_name);
+        if (type != (wanted == EntryKind::Directory ? DT_DIR : DT_REG))
+            continue;
+        names.emplace_back(entry->d_name);
+        if (progress)
+            progress->store(names.size(), std::memory_order_relaxed);
     }
     sortNames(names);
     return names;

@@ -16,7 +16,7 @@
 
 namespace varnix {
 
-std::vector<std::string> listEntries(const std::string& directory, EntryKind wanted)
+std::vector<std::string> listEntries(const std::string& directory, EntryKind wanted, ReadProgress* progress)
 {
     const auto name = withoutTrailingBlanks(directory);
     if (name.empty())
@@ -51,6 +51,8 @@ std::vector<std::string> listEntries(const std::string& directory, EntryKind wan
         if (entry == L"." || entry == L"..")
             continue;
         names.push_back(ansiEntryName(wideDirectory, data.cFileName));
+        if (progress)
+            progress->store(names.size(), std::memory_order_relaxed);
     } while (FindNextFileW(find, &data));
     const DWORD error = GetLastError();
     FindClose(find);

@@ -17,6 +17,21 @@ std::vector<std::string> Machine::listSubdirectories(const std::string& director
 {
     return varnix::listSubdirectories(directory);
 }
+void Machine::readFoldersOffThread(FolderWorkers::Deliver deliver)
+{
+    m_workers = std::make_unique<FolderWorkers>(std::move(deliver));
+}
+
+std::shared_ptr<const ReadProgress> Machine::readFolder(EntryKind kind, const std::string& directory,
+                                                        ListingDone done)
+{
+    if (m_workers)
+        return m_workers->read(kind, directory, std::move(done));
+    auto progress = std::make_shared<ReadProgress>(0);
+    done(FolderWorkers::readHere(kind, directory, *progress));
+    return progress;
+}
+
 std::optional<ConfigRecord> Machine::readConfig(const std::string& path) const { return readConfigFile(path); }
 void Machine::saveConfig(const std::string& path, const ConfigRecord& record) { saveConfigFile(path, record); }
 std::string Machine::shortPath(const std::string& path) const { return ShortPath(path); }

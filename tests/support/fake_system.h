@@ -24,6 +24,16 @@ public:
     bool readFails = false;  // varnix.dat is there but cannot be read
     // When set, the file listing the system gives instead of the real one.
     std::optional<std::vector<std::string>> listing;
+    // Reads of folders end at once, unless held: then each waits here until
+    // the test lets it end, in any order.
+    struct HeldRead {
+        varnix::EntryKind kind;
+        std::string directory;
+        std::shared_ptr<varnix::ReadProgress> progress;
+        varnix::ListingDone done;
+    };
+    bool holdReads = false;
+    std::vector<HeldRead> heldReads;
 
     FakeSystem(std::string programDir, std::string currentDir)
         : m_programDir(std::move(programDir)), m_currentDir(std::move(currentDir))
@@ -50,6 +60,29 @@ public:
     std::vector<std::string> listSubdirectories(const std::string& directory) const override
     {
         return m_machine.listSubdirectories(directory);
+    }
+    std::shared_ptr<const varnix::ReadProgress> readFolder(varnix::EntryKind kind, const std::string& directory,
+                                                           varnix::ListingDone done) override
+    {
+        auto progress = std::make_shared<varnix::ReadProgress>(0);
+        heldReads.push_back({kind, directory, progress, std::move(done)});
+        if (!holdReads)
+            endRead(heldReads.size() - 1);
+        return progress;
+    }
+    // Ends the held read `index` with the folder's listing as it is now.
+    void endRead(std::size_t index)
+    {
+        auto read = std::move(heldReads.at(index));
+        heldReads.erase(heldReads.begin() + static_cast<std::ptrdiff_t>(index));
+        varnix::FolderListing listing;
+        try {
+            listing.names = read.kind == varnix::EntryKind::File ? listFiles(read.directory)
+                                                                 : listSubdirectories(read.directory);
+        } catch (...) {
+            listing.failure = std::current_exception();
+        }
+        read.done(std::move(listing));
     }
     std::optional<varnix::ConfigRecord> readConfig(const std::string& path) const override
     {

@@ -29,6 +29,9 @@ public:
     std::shared_ptr<const std::vector<std::string>> files;
     std::optional<std::size_t> selectedRow;
     std::shared_ptr<const varnix::DirectoryRows> directories;
+    // The list whose read the view shows under way, and its count.
+    std::optional<varnix::RomList> reading;
+    std::shared_ptr<const varnix::ReadProgress> readProgress;
 
     std::vector<std::string> messages;
     std::vector<InputCall> inputCalls;
@@ -63,6 +66,16 @@ public:
     }
     std::optional<std::size_t> selectedFile() const override { return selectedRow; }
     void showDirectories(std::shared_ptr<const varnix::DirectoryRows> rows) override { directories = std::move(rows); }
+    void showReading(varnix::RomList list, std::shared_ptr<const varnix::ReadProgress> progress) override
+    {
+        reading = list;
+        readProgress = std::move(progress);
+    }
+    void showReadEnded(varnix::RomList list) override
+    {
+        if (reading == list)
+            reading.reset();
+    }
 
     void messageBox(const std::string& text) override { messages.push_back(text); }
     bool askYesNo(const std::string& question) override
