@@ -506,8 +506,6 @@ std::string Form1::directoryListPath() const
 
 std::string Form1::selectedFileName() const
 {
-    if (m_reading && m_reading->list == RomList::Files)
-        return {};
     const auto row = m_view.selectedFile();
     return row && *row < m_files->size() ? (*m_files)[*row] : std::string();
 }

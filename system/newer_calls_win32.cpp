@@ -31,13 +31,20 @@ ULONGLONG WINAPI tickCount64()
 {
     if (const auto getTickCount64 = newerKernelCalls().getTickCount64)
         return getTickCount64();
+    // Threads wait in turn: each reads the count and carries it past a wrap
+    // alone, or a count read just before another's would look wrapped.
+    static volatile LONG busy = 0;
     static DWORD last = 0;
     static ULONGLONG wrapped = 0;
+    while (InterlockedCompareExchange(&busy, 1, 0) != 0)
+        Sleep(0);
     const DWORD now = GetTickCount();
     if (now < last)
         wrapped += 1ULL << 32;
     last = now;
-    return wrapped + now;
+    const ULONGLONG count = wrapped + now;
+    InterlockedExchange(&busy, 0);
+    return count;
 }
 
 }  // namespace varnix

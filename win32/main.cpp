@@ -9,8 +9,11 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
     varnix::useSystemEncoding();
-    varnix::Machine machine;
     varnix::Win32View view(instance);
+    // Made after the window and gone before it: no read's end is posted to
+    // a window that is gone.
+    varnix::Machine machine;
+    machine.readFoldersOffThread([&view](std::function<void()> task) { view.post(std::move(task)); });
     varnix::Form1 form(view, machine);
     view.attach(form);
     form.Form_Load();  // its message, if any, comes before the window

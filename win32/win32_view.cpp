@@ -48,10 +48,15 @@ void registerWindowClass(HINSTANCE instance, WNDPROC procedure)
     RegisterClassExA(&windowClass);
 }
 
+// A task handed to the window's thread; its LPARAM owns the task.
+constexpr UINT kTaskMessage = WM_APP + 1;
+
+}  // namespace
+
 // Fills a list box with `count` texts in one go: redraw off, storage made
 // for all of them first.
 template <class TextAt>
-void fillList(HWND list, std::size_t count, TextAt textAt)
+void Win32View::fillList(HWND list, std::size_t count, TextAt textAt)
 {
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
@@ -61,11 +66,11 @@ void fillList(HWND list, std::size_t count, TextAt textAt)
     SendMessageA(list, LB_INITSTORAGE, count, static_cast<LPARAM>(bytes));
     for (std::size_t i = 0; i < count; ++i)
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(textAt(i).c_str()));
+    if (m_readingNotice && m_readingNotice->holds(list))
+        return;
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }
-
-}  // namespace
 
 Win32View::Win32View(HINSTANCE instance) : m_instance(instance)
 {
@@ -131,6 +136,13 @@ void Win32View::showCentred(int showCommand)
     ShowWindow(m_window, showCommand);
     UpdateWindow(m_window);
     SetFocus(fileRoms);
+}
+
+void Win32View::post(std::function<void()> task)
+{
+    auto* posted = new std::function<void()>(std::move(task));
+    if (!PostMessageA(m_window, kTaskMessage, 0, reinterpret_cast<LPARAM>(posted)))
+        delete posted;  // the window is gone: so is whatever the task was for
 }
 
 int Win32View::run()
@@ -205,8 +217,34 @@ void Win32View::setSetupChecked(std::size_t emulator, bool checked)
 
 void Win32View::showRomList(RomList list)
 {
-    ShowWindow(fileRoms, list == RomList::Files ? SW_SHOW : SW_HIDE);
-    ShowWindow(Dir1, list == RomList::Directories ? SW_SHOW : SW_HIDE);
+    m_shownList = list;
+    showListArea();
+}
+
+void Win32View::showListArea()
+{
+    const bool notice = m_readingNotice && m_readingNotice->isShown();
+    ShowWindow(fileRoms, !notice && m_shownList == RomList::Files ? SW_SHOW : SW_HIDE);
+    ShowWindow(Dir1, !notice && m_shownList == RomList::Directories ? SW_SHOW : SW_HIDE);
+}
+
+void Win32View::showReading(RomList list, std::shared_ptr<const ReadProgress> progress)
+{
+    m_readingNotice->start(list == RomList::Files ? fileRoms : Dir1, std::move(progress));
+}
+
+void Win32View::showReadEnded(RomList)
+{
+    m_readingNotice->stop();
+}
+
+void Win32View::updatePointer() const
+{
+    POINT at;
+    GetCursorPos(&at);
+    HWND under = WindowFromPoint(at);
+    if (under && (under == m_window || IsChild(m_window, under)))
+        SendMessageA(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
 }
 
 void Win32View::showFiles(std::shared_ptr<const std::vector<std::string>> names)
@@ -224,7 +262,8 @@ std::optional<std::size_t> Win32View::selectedFile() const
 void Win32View::showDirectories(std::shared_ptr<const DirectoryRows> rows)
 {
     m_directories = std::move(rows);
-    fillList(Dir1, m_directories->count(), [&](std::size_t i) -> const std::string& { return m_directories->nameAt(i); });
+    fillList(Dir1, m_directories ? m_directories->count() : 0,
+             [&](std::size_t i) -> const std::string& { return m_directories->nameAt(i); });
 }
 
 template <class Show>
@@ -327,6 +366,11 @@ LRESULT CALLBACK Win32View::windowProcedure(HWND window, UINT message, WPARAM wP
     // long list is replaced: answered first, with nothing to free.
     if (message == WM_DELETEITEM)
         return TRUE;
+    if (message == kTaskMessage) {
+        const std::unique_ptr<std::function<void()>> task(reinterpret_cast<std::function<void()>*>(lParam));
+        (*task)();
+        return 0;
+    }
     if (message == WM_NCCREATE) {
         auto* view = static_cast<Win32View*>(reinterpret_cast<LPCREATESTRUCTA>(lParam)->lpCreateParams);
         view->m_window = window;
@@ -393,6 +437,10 @@ void Win32View::createControls()
     }
     fileRoms = control("fileRoms");
     Dir1 = control("Dir1");
+    m_readingNotice = std::make_unique<ReadingNotice>(m_window, m_instance, [this] {
+        showListArea();
+        updatePointer();
+    });
     for (HWND list : {fileRoms, Dir1})
         m_tips.watch(list, [this, list](int row) { return cutName(list, row); });
     keepOneOptionTabStop();
@@ -501,8 +549,13 @@ BOOL Win32View::onEraseBkgnd(HWND window, HDC dc)
 void Win32View::onDrawItem(HWND window, const DRAWITEMSTRUCT* item)
 {
     const auto& view = self(window);
-    if (item->hwndItem == view.Dir1 || item->hwndItem == view.fileRoms)
+    if (item->hwndItem == view.Dir1 || item->hwndItem == view.fileRoms) {
         view.drawListRow(*item);
+    } else if (item->hwndItem == view.m_readingNotice->control()) {
+        const ControlSpec& list = *view.specOf(view.fileRoms);  // in the lists' colours
+        view.m_readingNotice->draw(*item, colourRef(list.background.value_or(0xFFFFFF)),
+                                   colourRef(list.foreground.value_or(0)));
+    }
     else if (const ControlSpec* spec = view.specOf(item->hwndItem); spec && spec->kind == ControlKind::Picture)
         view.drawPicture(*item, *spec);
 }
@@ -580,6 +633,11 @@ std::optional<std::string> Win32View::cutName(HWND list, int row) const
 BOOL Win32View::onSetCursor(HWND window, HWND under, UINT hitTest, UINT mouseMessage)
 {
     const auto& view = self(window);
+    // Working, still usable: over the whole window while a slow read lasts.
+    if (hitTest == HTCLIENT && view.m_readingNotice && view.m_readingNotice->isShown()) {
+        SetCursor(LoadCursorA(nullptr, MAKEINTRESOURCEA(32650)));  // IDC_APPSTARTING
+        return TRUE;
+    }
     const ControlSpec* spec = view.specOf(under);
     if (spec && spec->pointingHand && view.m_hand) {
         SetCursor(view.m_hand);

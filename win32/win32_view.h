@@ -4,11 +4,13 @@
 #include "core/view.h"
 #include "win32/gdi_object.h"
 #include "win32/list_rows.h"
+#include "win32/reading_notice.h"
 #include "win32/resource_picture.h"
 
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -35,6 +37,9 @@ public:
     void showCentred(int showCommand);
     // Runs the window until it is closed; the program's exit code.
     int run();
+    // Queues `task` to run on the window's thread; called on any thread
+    // while the window lives.
+    void post(std::function<void()> task);
 
     HWND window() const { return m_window; }
     HWND control(std::string_view name) const;
@@ -49,6 +54,8 @@ public:
     void showFiles(std::shared_ptr<const std::vector<std::string>> names) override;
     std::optional<std::size_t> selectedFile() const override;
     void showDirectories(std::shared_ptr<const DirectoryRows> rows) override;
+    void showReading(RomList list, std::shared_ptr<const ReadProgress> progress) override;
+    void showReadEnded(RomList list) override;
     void messageBox(const std::string& text) override;
     bool askYesNo(const std::string& question) override;
     std::string inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText,
@@ -101,6 +108,13 @@ private:
     // The whole name of a row that the list draws cut.
     std::optional<std::string> cutName(HWND list, int row) const;
     void reportCommand(HWND control, UINT code);
+    // The list Form1 shows, unless the reading notice stands in its place.
+    void showListArea();
+    // Gives the pointer over the window its shape now, not at its next move.
+    void updatePointer() const;
+    // A list box filled in one go; drawn at once unless its read holds it.
+    template <class TextAt>
+    void fillList(HWND list, std::size_t count, TextAt textAt);
     // The option buttons are one tab stop at all times (optionTabStop).
     void keepOneOptionTabStop();
     // Moves the focus off `control`, which is being disabled, to the next
@@ -119,6 +133,8 @@ private:
     std::array<EmulatorControls, 4> m_emulators;
     HWND fileRoms = nullptr;
     HWND Dir1 = nullptr;
+    RomList m_shownList = RomList::Files;
+    std::unique_ptr<ReadingNotice> m_readingNotice;
     HWND m_focusWhileInactive = nullptr;  // given back when the window is active again
     std::shared_ptr<const std::vector<std::string>> m_files;
     std::shared_ptr<const DirectoryRows> m_directories;
