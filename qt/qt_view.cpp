@@ -10,6 +10,7 @@
 #include "qt/file_list_box.h"
 #include "qt/qt_dialogs.h"
 #include "qt/reading_notice.h"
+#include "qt/window_tasks.h"
 
 #include <QAction>
 #include <QApplication>
@@ -68,7 +69,8 @@ QtView::QtView(QWidget* parent)
     : QMainWindow(parent,
                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                       Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      m_options(new QButtonGroup(this))
+      m_options(new QButtonGroup(this)),
+      m_tasks(new WindowTasks(this))
 {
     installFontSubstitutes();
     setObjectName(QStringLiteral("Form1"));
@@ -245,7 +247,7 @@ void QtView::showReadEnded(RomList)
 
 void QtView::post(std::function<void()> task)
 {
-    QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection);
+    m_tasks->post(std::move(task));
 }
 
 void QtView::messageBox(const std::string& text)

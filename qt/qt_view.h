@@ -19,6 +19,7 @@ class DirListBox;
 class FileListBox;
 class Form1;
 class ReadingNotice;
+class WindowTasks;
 
 // The program's window over Qt widgets: it shows what Form1 sets and hands
 // every act of the user to Form1.
@@ -33,7 +34,7 @@ public:
     // Shows the window in the centre of the screen.
     void showCentred();
     // Queues `task` to run on the window's thread; called on any thread
-    // while the window lives. Tasks still queued go with the window.
+    // while the window lives. Tasks still queued go with the window, unrun.
     void post(std::function<void()> task);
 
     void setOptionEnabled(std::size_t emulator, bool enabled) override;
@@ -77,6 +78,7 @@ private:
     FileListBox* fileRoms;
     DirListBox* Dir1;
     ReadingNotice* m_readingNotice;
+    WindowTasks* m_tasks;
 };
 
 }  // namespace varnix
