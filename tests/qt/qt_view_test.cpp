@@ -9,6 +9,8 @@
 #include <QDesktopServices>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPushButton>
@@ -246,3 +248,46 @@ TEST_F(QtViewTest, TheRomDirectoryBoxBrowsesForAFolderFromWhatItsTextNames)
 }
 
 #include "qt_view_test.moc"
+
+TEST_F(QtViewTest, WhileAReadIsHeldTheWindowAnswersAndOnlyASlowReadSaysSoUnderTheBusyPointer)
+{
+    auto* files = control<FileListBox>("fileRoms");
+    auto* notice = view.findChild<QLabel*>(QStringLiteral("readingNotice"));
+    ASSERT_NE(notice, nullptr);
+    system.holdReads = true;
+    clickAt(control<QRadioButton>("optSnes"));
+    ASSERT_EQ(system.heldReads.size(), 1u);
+    system.endRead(0);  // a quick read: the list as ever, nothing said
+    EXPECT_EQ(files->model()->rowCount(), 1);
+    EXPECT_TRUE(files->updatesEnabled());
+    EXPECT_TRUE(notice->isHidden());
+    EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
+
+    clickAt(control<QRadioButton>("optNeoRage"));
+    system.heldReads.at(0).progress->store(1234);
+    EXPECT_FALSE(control<DirListBox>("Dir1")->updatesEnabled()) << "it keeps what it drew for a moment";
+    // The window's thread is free: a click on another option, a menu, a repaint.
+    clickAt(control<QRadioButton>("optSnes"));
+    EXPECT_TRUE(control<QRadioButton>("optSnes")->isChecked());
+    ASSERT_EQ(system.heldReads.size(), 2u);
+    auto* fileMenu = view.findChild<QMenu*>(QStringLiteral("mnuFile"));
+    fileMenu->popup(view.mapToGlobal(QPoint(0, 0)));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(fileMenu));
+    fileMenu->close();
+    view.update();
+    system.heldReads.at(1).progress->store(42);
+    QTRY_VERIFY(notice->isVisible());
+    EXPECT_EQ(notice->text(), "Reading the folder...\n42 names so far") << "the latest read's count";
+    EXPECT_EQ(notice->geometry(), files->geometry()) << "in the list's place";
+    EXPECT_EQ(view.cursor().shape(), Qt::BusyCursor);
+    system.heldReads.at(1).progress->store(43);
+    QTRY_COMPARE(notice->text(), "Reading the folder...\n43 names so far");
+
+    system.endRead(0);  // NeoRage's, superseded: shows nothing
+    EXPECT_TRUE(notice->isVisible());
+    system.endRead(0);
+    EXPECT_TRUE(notice->isHidden());
+    EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor) << "the pointer is the window's own again";
+    EXPECT_EQ(files->model()->rowCount(), 1);
+    EXPECT_TRUE(files->isVisible());
+}
