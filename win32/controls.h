@@ -16,6 +16,8 @@ inline constexpr int kFirstControlId = 100;
 inline constexpr int kSaveConfigId = 10;
 inline constexpr int kExitId = 11;
 inline constexpr int kFirstSetupEntryId = 20;
+// The notice that stands in a list's place while its folder is read slowly.
+inline constexpr int kReadingNoticeId = 90;
 
 // Pixels at `dpi` for a length given in pixels at 96 dpi.
 int scaledPixels(int pixels, UINT dpi);

@@ -1,11 +1,12 @@
 #include "win32/reading_notice.h"
 
 #include "core/reading_notice.h"
+#include "win32/controls.h"
 
 namespace varnix {
 namespace {
 
-// The timers' ids: this notice's address, and one past it.
+// The timers' ids: this notice's address, which is even, and one past it.
 UINT_PTR delayTimer(const ReadingNotice* notice) { return reinterpret_cast<UINT_PTR>(notice); }
 UINT_PTR refreshTimer(const ReadingNotice* notice) { return reinterpret_cast<UINT_PTR>(notice) + 1; }
 
@@ -13,8 +14,8 @@ UINT_PTR refreshTimer(const ReadingNotice* notice) { return reinterpret_cast<UIN
 
 ReadingNotice::ReadingNotice(HWND window, HINSTANCE instance, std::function<void()> shownChanged)
     : m_window(window),
-      m_control(CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_OWNERDRAW, 0, 0, 0, 0, window, nullptr, instance,
-                                nullptr)),
+      m_control(CreateWindowExA(0, "STATIC", "", WS_CHILD | SS_OWNERDRAW, 0, 0, 0, 0, window,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kReadingNoticeId)), instance, nullptr)),
       m_shownChanged(std::move(shownChanged))
 {
 }
@@ -64,6 +65,7 @@ void ReadingNotice::show()
     SetWindowPos(m_control, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOACTIVATE);
     SendMessageA(m_control, WM_SETFONT, SendMessageA(m_list, WM_GETFONT, 0, 0), FALSE);
+    refresh();
     m_shown = true;
     m_shownChanged();
     ShowWindow(m_control, SW_SHOWNA);
@@ -76,7 +78,15 @@ void CALLBACK ReadingNotice::onTimer(HWND, UINT, UINT_PTR id, DWORD)
     if (id % 2 == 0)
         reinterpret_cast<ReadingNotice*>(id)->show();
     else
-        InvalidateRect(reinterpret_cast<ReadingNotice*>(id - 1)->m_control, nullptr, FALSE);
+        reinterpret_cast<ReadingNotice*>(id - 1)->refresh();
+}
+
+void ReadingNotice::refresh()
+{
+    // Its text is the window text too, for screen readers.
+    const auto notice = readingNotice(m_progress ? m_progress->load(std::memory_order_relaxed) : 0);
+    SetWindowTextA(m_control, notice.c_str());
+    InvalidateRect(m_control, nullptr, FALSE);
 }
 
 void ReadingNotice::draw(const DRAWITEMSTRUCT& item, COLORREF background, COLORREF text) const
@@ -85,16 +95,17 @@ void ReadingNotice::draw(const DRAWITEMSTRUCT& item, COLORREF background, COLORR
     const HBRUSH brush = CreateSolidBrush(background);
     FillRect(dc, &item.rcItem, brush);
     DeleteObject(brush);
-    const auto notice = readingNotice(m_progress ? m_progress->load(std::memory_order_relaxed) : 0);
+    char notice[64] = {};
+    GetWindowTextA(item.hwndItem, notice, sizeof notice);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, text);
     const HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(item.hwndItem, WM_GETFONT, 0, 0)));
     // Both lines centred in the area, across and down.
     RECT measured = item.rcItem;
-    DrawTextA(dc, notice.c_str(), -1, &measured, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
+    DrawTextA(dc, notice, -1, &measured, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
     RECT placed = item.rcItem;
     placed.top += (item.rcItem.bottom - item.rcItem.top - (measured.bottom - measured.top)) / 2;
-    DrawTextA(dc, notice.c_str(), -1, &placed, DT_CENTER | DT_WORDBREAK);
+    DrawTextA(dc, notice, -1, &placed, DT_CENTER | DT_WORDBREAK);
     SelectObject(dc, oldFont);
 }
 

@@ -35,6 +35,7 @@ public:
 private:
     static void CALLBACK onTimer(HWND window, UINT message, UINT_PTR id, DWORD time);
     void show();
+    void refresh();
 
     HWND m_window;
     HWND m_control;

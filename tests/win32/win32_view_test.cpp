@@ -462,3 +462,63 @@ TEST_P(Win32ViewTest, ALongNameIsDrawnCutInTheMiddleAndShownWholeOnHover)
     ASSERT_EQ(system.starts.size(), 1u);
     EXPECT_TRUE(system.starts[0].line.ends_with(" \"" + revision + "\"")) << system.starts[0].line;
 }
+
+TEST_P(Win32ViewTest, WhileAReadIsHeldTheWindowAnswersAndOnlyASlowReadSaysSoUnderTheBusyPointer)
+{
+    const auto pumpUntil = [](auto done) {
+        for (int tries = 0; tries < 500 && !done(); ++tries) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&message);
+        }
+        return done();
+    };
+    const auto pointer = [&] {
+        SendMessageA(view.window(), WM_SETCURSOR, reinterpret_cast<WPARAM>(view.control("Command1")),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    const HCURSOR busy = LoadCursorA(nullptr, MAKEINTRESOURCEA(32650));  // IDC_APPSTARTING
+    HWND files = view.control("fileRoms");
+    HWND notice = GetDlgItem(view.window(), kReadingNoticeId);
+    ASSERT_TRUE(notice);
+
+    // A read's end posted from a worker runs on the window's thread.
+    DWORD ranOn = 0;
+    std::thread([&] { view.post([&] { ranOn = GetCurrentThreadId(); }); }).join();
+    EXPECT_TRUE(pumpUntil([&] { return ranOn != 0; }));
+    EXPECT_EQ(ranOn, GetCurrentThreadId());
+
+    system.holdReads = true;
+    command(view.control("optSnes"), BN_CLICKED);
+    ASSERT_EQ(system.heldReads.size(), 1u);
+    system.endRead(0);  // a quick read: the list as ever, nothing said
+    EXPECT_EQ(ListBox_GetCount(files), 2);
+    EXPECT_FALSE(IsWindowVisible(notice));
+    EXPECT_NE(pointer(), busy);
+
+    command(view.control("optMAME"), BN_CLICKED);
+    ASSERT_EQ(system.heldReads.size(), 1u);
+    system.heldReads[0].progress->store(42);
+    EXPECT_EQ(ListBox_GetCount(files), 0) << "nothing of another folder";
+    // The window's thread is free: a click on another option is handled.
+    command(view.control("optSnes"), BN_CLICKED);
+    EXPECT_EQ(Button_GetCheck(view.control("optSnes")), BST_CHECKED);
+    ASSERT_EQ(system.heldReads.size(), 2u);
+    system.heldReads[1].progress->store(7);
+    ASSERT_TRUE(pumpUntil([&] { return IsWindowVisible(notice); }));
+    EXPECT_EQ(textOf(notice), "Reading the folder...\n7 names so far") << "the latest read's count";
+    EXPECT_FALSE(IsWindowVisible(files)) << "the notice stands in its place";
+    EXPECT_EQ(pointer(), busy);
+    system.heldReads[1].progress->store(8);
+    EXPECT_TRUE(pumpUntil([&] { return textOf(notice) == "Reading the folder...\n8 names so far"; }));
+
+    system.endRead(0);  // MAME's, superseded: shows nothing
+    EXPECT_TRUE(IsWindowVisible(notice));
+    system.endRead(0);
+    EXPECT_FALSE(IsWindowVisible(notice));
+    EXPECT_TRUE(IsWindowVisible(files));
+    EXPECT_EQ(ListBox_GetCount(files), 2);
+    EXPECT_NE(pointer(), busy);
+}
