@@ -163,9 +163,12 @@ TEST_P(Win32ViewTest, ControlsSitAtTheirPixelsForTheScreensDpiInTabOrderWithThei
     // Tab goes through the controls in their stacking order; pictures and
     // labels take no focus.
     std::vector<std::string_view> tabOrder;
-    for (HWND child = GetWindow(view.window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = GetWindow(view.window(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetDlgCtrlID(child) == kReadingNoticeId)  // no control until a read is slow
+            continue;
         if (specOf(child).kind != ControlKind::Picture && specOf(child).kind != ControlKind::Label)
             tabOrder.push_back(specOf(child).name);
+    }
     EXPECT_EQ(tabOrder, (std::vector<std::string_view>{"fileRoms", "optSnes", "optGenesis", "optNeoRage", "optMAME",
                                                   "Text1", "Text2", "Text3", "Text4", "Dir1", "Command1"}));
     EXPECT_EQ(textOf(view.control("optNeoRage")), "NeoRage");
@@ -491,19 +494,19 @@ TEST_P(Win32ViewTest, WhileAReadIsHeldTheWindowAnswersAndOnlyASlowReadSaysSoUnde
     EXPECT_EQ(ranOn, GetCurrentThreadId());
 
     system.holdReads = true;
-    command(view.control("optSnes"), BN_CLICKED);
+    SendMessageA(view.control("optSnes"), BM_CLICK, 0, 0);
     ASSERT_EQ(system.heldReads.size(), 1u);
     system.endRead(0);  // a quick read: the list as ever, nothing said
     EXPECT_EQ(ListBox_GetCount(files), 2);
     EXPECT_FALSE(IsWindowVisible(notice));
     EXPECT_NE(pointer(), busy);
 
-    command(view.control("optMAME"), BN_CLICKED);
+    SendMessageA(view.control("optMAME"), BM_CLICK, 0, 0);
     ASSERT_EQ(system.heldReads.size(), 1u);
     system.heldReads[0].progress->store(42);
     EXPECT_EQ(ListBox_GetCount(files), 0) << "nothing of another folder";
     // The window's thread is free: a click on another option is handled.
-    command(view.control("optSnes"), BN_CLICKED);
+    SendMessageA(view.control("optSnes"), BM_CLICK, 0, 0);
     EXPECT_EQ(Button_GetCheck(view.control("optSnes")), BST_CHECKED);
     ASSERT_EQ(system.heldReads.size(), 2u);
     system.heldReads[1].progress->store(7);
