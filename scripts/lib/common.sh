@@ -5,7 +5,7 @@ VARNIX_PACKAGES=(
   cmake g++ make
   qt6-base-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick python3 procps desktop-file-utils
+  xvfb xauth xdotool imagemagick python3 procps desktop-file-utils strace
   fonts-dejavu-core
 )
 

@@ -32,6 +32,7 @@ make_workspace() {  # make_workspace TEMPLATE
   trap 'cleanup_workspace' EXIT
 }
 cleanup_workspace() {
+  [ -n "${strace_pid:-}" ] && { kill "$strace_pid" 2>/dev/null || true; }
   [ -n "$pid" ] && kill "$pid" 2>/dev/null
   pkill -f "^$work/" 2>/dev/null || true
   rm -rf "$work"
@@ -60,4 +61,69 @@ exit_and_wait() {  # exit_and_wait WINDOW
   kill -0 "$pid" 2>/dev/null && fail "File > Exit did not end the program"
   wait "$pid" || fail "the program ended with status $?"
   pid=
+}
+
+# Picks the list's first ROM and presses PLAY until the log holds N lines: a
+# list still being read has none, and PLAY then says "No file selected!".
+play_first_rom() {  # play_first_rom WINDOW LOG N
+  local box
+  for _ in $(seq 20); do
+    click_twips "$1" 6600 2040
+    click_twips "$1" 7200 6060
+    for _ in $(seq 5); do
+      [ "$(wc -l <"$2" 2>/dev/null || echo 0)" -ge "$3" ] && return 0
+      sleep 0.1
+    done
+    box=$(xdotool search --onlyvisible --name '^Varnix$' 2>/dev/null | head -n 1 || true)
+    [ -n "$box" ] && xdotool windowfocus --sync "$box" key Return
+  done
+  fail "PLAY started no emulator (expected $3 log lines)"
+}
+
+# Holds the first read of DIRECTORY by the process PID, whichever of its
+# threads makes it, for SECONDS (strace's delay injection, a slow share's
+# stand-in); the trace of that directory's reads goes to TRACE.
+hold_directory_read() {  # hold_directory_read PID DIRECTORY SECONDS TRACE
+  strace -f -y -P "$2" -e trace=getdents64 -e inject=getdents64:delay_exit="$3"000000:when=1 \
+    -o "$4" -p "$1" 2>"$4.attached" &
+  strace_pid=$!
+  for _ in $(seq 100); do grep -q attached "$4.attached" && return 0; sleep 0.1; done
+  fail "strace did not attach to $1"
+}
+# Whether the held directory has been read to its end.
+read_ended() { grep -q 'getdents64(.*) = 0$' "$1"; }
+wait_for_read_end() {  # wait_for_read_end TRACE
+  for _ in $(seq 300); do read_ended "$1" && return 0; sleep 0.1; done
+  fail "the held directory was never read to its end: $(cat "$1")"
+}
+
+# A slow MAME folder, chosen, then SNES chosen while it is read, and PLAY
+# pressed: the window answers before the read ends, by playing SNES's first
+# ROM or, where its list is not in yet, by saying "No file selected!" (under
+# Wine, which reads one folder at a time, SNES's list waits for MAME's read).
+# MAME's names, come late, never replace SNES's. Expects SNES's first ROM as
+# log line 1 and N lines so far. PROCESS is the one that reads the folders.
+choose_another_during_a_slow_read() {  # choose_another_during_a_slow_read WINDOW PROCESS MAME-DIR LOG N
+  local trace=$work/slow-read window=$1 process=$2 answered=
+  shift 2
+  click_twips "$window" 240 2520  # SNES, from which MAME is chosen
+  hold_directory_read "$process" "$1" 5 "$trace"
+  click_twips "$window" 240 4380  # MAME
+  click_twips "$window" 240 2520  # SNES
+  click_twips "$window" 6600 2040
+  click_twips "$window" 7200 6060
+  for _ in $(seq 30); do
+    if [ "$(wc -l <"$2")" -gt "$3" ] || xdotool search --onlyvisible --name '^Varnix$' >/dev/null 2>&1; then
+      answered=yes
+      break
+    fi
+    sleep 0.1
+  done
+  [ -n "$answered" ] || fail "PLAY was not answered while MAME's folder was read"
+  read_ended "$trace" && fail "PLAY was answered only once MAME's folder had been read"
+  play_first_rom "$window" "$2" $(($3 + 1))
+  wait_for_read_end "$trace"
+  play_first_rom "$window" "$2" $(($3 + 2))
+  [ "$(sed -n "$(($3 + 1))p;$(($3 + 2))p" "$2" | sort -u)" = "$(sed -n 1p "$2")" ] \
+    || fail "the list after the slow read is not SNES's: $(cat "$2")"
 }

@@ -2,8 +2,9 @@
 # Drives the real program as a user would, under a virtual display: SNES and
 # MAME are set up with the demo emulator (whose path holds blanks); the user
 # picks a ROM whose name holds blanks and shell syntax, types parameters and
-# presses PLAY, then does the same for MAME, then saves. The demo emulator
-# logs the arguments and working directory it received.
+# presses PLAY, then does the same for MAME, then saves; then MAME's folder
+# is read slowly and SNES chosen meanwhile. The demo emulator logs the
+# arguments and working directory it received.
 set -euo pipefail
 program=$(realpath "$1")
 emulator=$(realpath "$2")
@@ -82,6 +83,8 @@ read_field() { LC_ALL=C dd if="$saved" bs=1 skip="$1" count="$2" 2>/dev/null; }
 [ "$(read_field 230 30)" = "$(field '-v  --fast' 30)" ] || fail "SNES parameters not saved at their offset"
 [ "$(read_field 490 50)" = "$(field '-window -skip' 50)" ] || fail "MAME parameters not saved at their offset"
 [ "$(read_field 150 50)" = "$(field "$work/roms/snes" 50)" ] || fail "the SNES ROM directory did not lose its separator"
+
+choose_another_during_a_slow_read "$window" "$pid" "$work/roms/mame" "$VARNIX_DEMO_LOG" 2
 
 exit_and_wait "$window"
 echo "1 passed, 0 failed"

@@ -2,7 +2,8 @@
 # Drives varnix.exe under Wine as a user would, on a virtual display: first
 # without a varnix.dat (the message comes before the window), then with SNES
 # and MAME set up with the stand-in emulator: pick a ROM, type parameters,
-# PLAY, for each; save; exit. The stand-in logs what it was started with.
+# PLAY, for each; save; SNES chosen while MAME's folder is read slowly;
+# exit. The stand-in logs what it was started with.
 # Needs WINEPREFIX set to a prefix that has been booted.
 set -euo pipefail
 program=$(realpath "$1")
@@ -98,6 +99,9 @@ done
 [ "$(read_field 150 50)" = "$(field "$(windows_path "$work/roms/snes")" 50)" ] \
   || fail "the SNES ROM directory did not lose its separator"
 [ "$(read_field 50 50)" = "$(field "$demo" 50)" ] || fail "the SNES program was not saved at its offset"
+
+# Wine runs the program in a process of its own, named by its Windows path.
+choose_another_during_a_slow_read "$window" "$(pgrep -n -f '^Z:.*\\program\\varnix\.exe$')" "$work/roms/mame" "$work/log.jsonl" 2
 
 exit_and_wait "$window"
 echo "1 passed, 0 failed"
