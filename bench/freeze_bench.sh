@@ -7,6 +7,8 @@
 #   bench/freeze_bench.sh build/varnix                     (Qt, Linux)
 #   bench/freeze_bench.sh build-windows/varnix.exe         (Win32, under Wine;
 #     WINEPREFIX a booted prefix, as after scripts/test-windows)
+# With VARNIX_SCREENSHOT naming a PNG file, the screen is saved there while
+# the folder is being read.
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 program=$(realpath "$1")
@@ -62,6 +64,12 @@ for _ in $(seq 100); do grep -q attached "$work/attached" && break; sleep 0.1; d
 probe=$!
 sleep 0.5
 click_twips "$window" 240 4380  # MAME
+if [ -n "${VARNIX_SCREENSHOT:-}" ]; then
+  sleep 2
+  xdotool mousemove --window "$window" 300 200
+  sleep 0.5
+  import -window root "$VARNIX_SCREENSHOT"
+fi
 wait "$probe"
 read -r longest answered sent <"$work/pings"
 held=$(grep -c DELAYED "$work/trace" || true)

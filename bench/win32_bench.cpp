@@ -106,8 +106,26 @@ HWND bareWindow(HINSTANCE instance)
     return window;
 }
 
+// The machine as the program has it: folders read on workers whose ends are
+// posted to `view`.
+struct ReadingMachine {
+    explicit ReadingMachine(Win32View& view)
+    {
+        machine.readFoldersOffThread([&view](std::function<void()> task) { view.post(std::move(task)); });
+    }
+    Machine machine;
+};
+
+// Until the read under way has come back to the window's thread.
+void waitForRead(const Form1& form)
+{
+    MSG message;
+    while (form.readUnderWay() && GetMessageA(&message, nullptr, 0, 0) > 0)
+        DispatchMessageA(&message);
+}
+
 struct VarnixWindow {
-    VarnixWindow(HINSTANCE instance, Machine& machine) : view(instance), form(view, machine)
+    explicit VarnixWindow(HINSTANCE instance) : view(instance), reading(view), form(view, reading.machine)
     {
         view.attach(form);
         form.Form_Load();
@@ -115,6 +133,7 @@ struct VarnixWindow {
         pumpMessages();
     }
     Win32View view;
+    ReadingMachine reading;
     Form1 form;
 };
 
@@ -135,7 +154,8 @@ int main(int argc, char** argv)
         bareShown.push_back(milliseconds([&] { bare = bareWindow(instance); }));
         DestroyWindow(bare);
         std::unique_ptr<VarnixWindow> shown;
-        varnixShown.push_back(milliseconds([&] { shown = std::make_unique<VarnixWindow>(instance, machine); }));
+        varnixShown.push_back(milliseconds([&] { shown = std::make_unique<VarnixWindow>(instance); }));
+        waitForRead(shown->form);
         shown.reset();
         pumpMessages();
     }
@@ -152,15 +172,20 @@ int main(int argc, char** argv)
                 ResourcePicture(instance, name);
         }));
         std::unique_ptr<Win32View> stepView;
+        std::unique_ptr<ReadingMachine> stepMachine;
         std::unique_ptr<Form1> stepForm;
         created.push_back(milliseconds([&] { stepView = std::make_unique<Win32View>(instance); }));
-        formMade.push_back(milliseconds([&] { stepForm = std::make_unique<Form1>(*stepView, machine); }));
+        stepMachine = std::make_unique<ReadingMachine>(*stepView);
+        formMade.push_back(milliseconds([&] { stepForm = std::make_unique<Form1>(*stepView, stepMachine->machine); }));
         stepView->attach(*stepForm);
         loaded.push_back(milliseconds([&] { stepForm->Form_Load(); }));
         painted.push_back(milliseconds([&] {
             stepView->showCentred(SW_SHOWNOACTIVATE);
             pumpMessages();
         }));
+        waitForRead(*stepForm);
+        stepForm.reset();
+        stepMachine.reset();
         stepView.reset();
         pumpMessages();
     }
@@ -169,7 +194,8 @@ int main(int argc, char** argv)
                 median(pictures), median(created), median(formMade), median(loaded), median(painted));
 
     Win32View view(instance);
-    Form1 form(view, machine);
+    ReadingMachine reading(view);
+    Form1 form(view, reading.machine);
     view.attach(form);
     form.Form_Load();
     view.showCentred(SW_SHOWNOACTIVATE);
@@ -178,9 +204,11 @@ int main(int argc, char** argv)
     for (int run = 0; run < kRuns; ++run) {
         bareListed.push_back(milliseconds([&] { listed = bareListing(roms); }));
         form.optionClicked(kGenesis);
+        waitForRead(form);
         pumpMessages();
         varnixListed.push_back(milliseconds([&] {
-            form.optionClicked(kSnes);
+            form.optionClicked(kSnes);  // read on a worker
+            waitForRead(form);
             UpdateWindow(view.control("fileRoms"));
         }));
         pumpMessages();

@@ -10,18 +10,19 @@ rerun_under_xvfb() {
 }
 
 # The window's client area lies below its menu bar; controls are placed in
-# twips, 15 to a pixel.
+# twips, 15 to a pixel, times Qt's scale factor where one is set.
+scaled() { awk -v n="$1" -v f="${QT_SCALE_FACTOR:-1}" 'BEGIN { printf "%d", n * f }'; }
 client_top() {  # client_top WINDOW
   local height
   height=$(xdotool getwindowgeometry --shell "$1" | sed -n 's/^HEIGHT=//p')
-  echo $((height - 443))
+  echo $((height - $(scaled 443)))
 }
 
 # Clicks at a point given in twips of the client area.
 click_twips() {  # click_twips WINDOW X Y
   local top
   top=$(client_top "$1")
-  xdotool mousemove --window "$1" --sync $(($2 / 15)) $((top + $3 / 15)) click 1
+  xdotool mousemove --window "$1" --sync "$(scaled $(($2 / 15)))" $((top + $(scaled $(($3 / 15))))) click 1
 }
 
 # Makes the test's own workspace, $work, from a mktemp template, and removes
