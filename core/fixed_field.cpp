@@ -9,6 +9,8 @@ namespace varnix {
 // bytes from a foreign file stay bytes.
 std::size_t utf8BoundaryAtOrBefore(std::string_view text, std::size_t width)
 {
+    if (width >= text.size())
+        return width;  // no character straddles a cut at or past the end
     std::size_t start = width;
     while (start > 0 && width - start < 3 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
         --start;

@@ -67,12 +67,13 @@ bool matchesWildcard(std::string_view name, std::string_view pattern)
     std::size_t n = 0, p = 0;
     std::size_t starP = std::string_view::npos, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == '?' || lower(pattern[p]) == lower(name[n]))) {
-            ++n;
-            ++p;
-        } else if (p < pattern.size() && pattern[p] == '*') {
+        // A pattern's `*` is a wildcard first, whatever the name holds there.
+        if (p < pattern.size() && pattern[p] == '*') {
             starP = p++;
             starN = n;
+        } else if (p < pattern.size() && (pattern[p] == '?' || lower(pattern[p]) == lower(name[n]))) {
+            ++n;
+            ++p;
         } else if (starP != std::string_view::npos) {
             p = starP + 1;
             n = ++starN;

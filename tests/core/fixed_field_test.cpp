@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -57,6 +59,16 @@ TEST(Characters, AWellFormedUtf8SequenceIsOneCharacterAndAnyOtherByteIsOne)
     };
     for (const auto& row : rows)
         EXPECT_EQ(utf8CharacterLength(row.text, 0), row.length) << row.text;
+}
+
+TEST(FixedField, AUtf8CutAtOrPastTheEndStaysWhereItIs)
+{
+    // Exactly as long as the text, so that a read past it is caught.
+    const std::vector<char> bytes{'a', 'b', '\xC3', '\xA9'};
+    const std::string_view text(bytes.data(), bytes.size());
+    for (std::size_t width : {4u, 5u, 9u})
+        EXPECT_EQ(utf8BoundaryAtOrBefore(text, width), width);
+    EXPECT_EQ(utf8BoundaryAtOrBefore(text, 3), 2u);
 }
 
 TEST(FixedField, OnlyExactlyBlanksIsNotSet)

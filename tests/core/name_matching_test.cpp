@@ -17,6 +17,8 @@ TEST(NameMatching, WildcardsMatchWithoutRegardToCase)
         {"x.smd.bak", "*.smd*", true},  {"f.zip", "*.smc", false},       {"game.zip.txt", "*.zip", false},
         {"d.1", "*.?", true},           {"noext", "*.*", false},         {"abc", "a*b*c", true},
         {"abxc", "a*c", true},          {"ab", "a*b*c", false},          {"", "*", true},
+        // A name's own "*" (Linux allows it) is a character like any other.
+        {"*x.zip", "*.zip", true},      {"*", "*", true},                {"*ab", "*b", true},
     };
     for (const auto& row : rows)
         EXPECT_EQ(matchesWildcard(row.name, row.pattern), row.matches) << row.name << " ~ " << row.pattern;
