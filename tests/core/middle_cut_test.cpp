@@ -56,6 +56,7 @@ TEST(MiddleCut, WhereWidthsDoNotAddUpTheStartGivesWayAndTheRevisionStays)
         return bytes(text) + (text.find("...") != text.npos && text.find("...") > 0 ? 2 : 0);
     };
     EXPECT_EQ(cutInTheMiddle("abcdefghijkl", "...", 10, kernedAfter), "ab...jkl") << "the longer side gives way";
+    EXPECT_EQ(cutInTheMiddle("abcdefghijkl", "...", 11, kernedAfter), "abc...jkl") << "the start, then the longer end";
 }
 
 TEST(MiddleCut, CutsOnlyBetweenCharacters)

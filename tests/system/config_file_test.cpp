@@ -10,6 +10,7 @@
 
 #ifndef _WIN32
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,7 +59,19 @@ TEST(ConfigFile, EachFieldLandsAtItsOffsetAndTheFileIs540Bytes)
 TEST(ConfigFile, ReadingTakesTheFirst540BytesAndPadsAShortFile)
 {
     TempDir dir;
+#ifndef _WIN32
+    // A standard input that holds bytes is neither read nor closed for a missing file.
+    dir.write("input", std::string(600, 'x'));
+    const int input = open(dir.file("input").c_str(), O_RDONLY), kept = dup(0);
+    dup2(input, 0);
+#endif
     EXPECT_FALSE(readConfigFile(dir.file("varnix.dat"))) << "a missing file is no record, and no failure";
+#ifndef _WIN32
+    EXPECT_EQ(lseek(0, 0, SEEK_CUR), 0) << "standard input was read";
+    dup2(kept, 0);
+    close(kept);
+    close(input);
+#endif
     EXPECT_FALSE(readConfigFile(dir.file("none/varnix.dat"))) << "nor is one in a folder that is not there";
 
     dir.write("long.dat", std::string(letteredRecord().bytes()) + "TAIL");
@@ -123,6 +136,12 @@ TEST(ConfigFile, OnlyARegularFileIsReadOrReplacedAndALinkIsWrittenThrough)
     saveConfigFile(dir.file("link.dat"), letteredRecord());
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.dat")));
     EXPECT_EQ(dir.read("real/settings.dat"), std::string(letteredRecord().bytes()) + std::string(60, 'x'));
+
+    std::filesystem::create_directory(dir.file("loop"));
+    std::filesystem::create_symlink("b", dir.file("loop/a"));
+    std::filesystem::create_symlink("a", dir.file("loop/b"));
+    EXPECT_THROW(saveConfigFile(dir.file("loop/a"), letteredRecord()), Failure) << "a link loop leads nowhere";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.file("loop")), {}), 2) << "nothing written";
 }
 #endif
 

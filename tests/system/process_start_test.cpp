@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 #include <system_error>
 #include <thread>
@@ -25,6 +26,21 @@ using namespace varnix;
 using Arguments = std::vector<std::string>;
 
 namespace {
+
+// Processes other than this one that run this test's own program.
+std::vector<std::string> othersRunningThisProgram()
+{
+    std::vector<std::string> found;
+    const auto self = std::filesystem::read_symlink("/proc/self/exe");
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        const auto pid = entry.path().filename().string();
+        std::error_code error;
+        if (pid.find_first_not_of("0123456789") == std::string::npos && pid != std::to_string(getpid()) &&
+            std::filesystem::read_symlink(entry.path() / "exe", error) == self)
+            found.push_back(pid);
+    }
+    return found;
+}
 
 struct Record {
     std::string pid;
@@ -182,6 +198,7 @@ TEST_F(ProcessStart, AProgramThatCannotRunIsReportedByName)
     std::filesystem::copy_file(RECORD_START_PROGRAM, dir.file("roms/snes9x"));
 
     EXPECT_EQ(errorOf(dir.file("emu/missing") + " -f rom"), reason(ENOENT));
+    EXPECT_TRUE(othersRunningThisProgram().empty()) << "a start that failed goes on running our own code";
     EXPECT_EQ(errorOf(dir.file("emu/readme.txt") + " rom"), reason(EACCES)) << "not executable";
     EXPECT_EQ(errorOf(dir.file("emu") + " rom"), reason(EACCES)) << "a directory";
     EXPECT_EQ(errorOf(dir.file("emu/script") + " rom"), reason(ENOEXEC)) << "never handed to a shell";
