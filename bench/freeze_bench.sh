@@ -35,7 +35,7 @@ case "$program" in
     path() { local p=${1//\//\\}; echo "Z:$p"; }
     cp "$program" "$work/program/varnix.exe"
     start=("${wine[@]}" varnix.exe)
-    reader() { pgrep -n -f '^Z:.*\\program\\varnix\.exe$'; } ;;
+    reader() { pgrep -n -f '(^|\\)varnix\.exe$'; } ;;
   *)
     path() { echo "$1"; }
     cp "$program" "$work/program/varnix"

@@ -100,8 +100,9 @@ done
   || fail "the SNES ROM directory did not lose its separator"
 [ "$(read_field 50 50)" = "$(field "$demo" 50)" ] || fail "the SNES program was not saved at its offset"
 
-# Wine runs the program in a process of its own, named by its Windows path.
-choose_another_during_a_slow_read "$window" "$(pgrep -n -f '^Z:.*\\program\\varnix\.exe$')" "$work/roms/mame" "$work/log.jsonl" 2
+# Wine runs the program in a process of its own, named by its Windows path
+# (64-bit) or by the name it was started with (32-bit).
+choose_another_during_a_slow_read "$window" "$(pgrep -n -f '(^|\\)varnix\.exe$')" "$work/roms/mame" "$work/log.jsonl" 2
 
 exit_and_wait "$window"
 echo "1 passed, 0 failed"
