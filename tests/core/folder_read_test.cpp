@@ -34,7 +34,7 @@ TEST_F(HeldReads, EachSelectionShowsItsListOnlyWhenItsReadEndsAndPlayMeanwhilePl
         view.emulators[i].boxEnabled = false;  // the selection enables it after its read
         option(row.optionButton)->click();
         ASSERT_EQ(system.heldReads.size(), 1u);
-        EXPECT_EQ(view.reading, row.romList);
+        EXPECT_EQ(view.reading, std::vector<RomList>{row.romList});
         EXPECT_TRUE(listIsEmpty(row.romList)) << "nothing of the folder shown before";
         EXPECT_FALSE(view.emulators[i].boxEnabled) << "the steps after the read wait for it";
         if (row.launch.needsSelection) {
@@ -45,7 +45,7 @@ TEST_F(HeldReads, EachSelectionShowsItsListOnlyWhenItsReadEndsAndPlayMeanwhilePl
         }
 
         endRead(folders[i]);
-        EXPECT_FALSE(view.reading);
+        EXPECT_TRUE(view.reading.empty());
         EXPECT_FALSE(listIsEmpty(row.romList));
         EXPECT_EQ(view.shownList, row.romList);
         EXPECT_TRUE(view.emulators[i].boxEnabled);
@@ -55,8 +55,13 @@ TEST_F(HeldReads, EachSelectionShowsItsListOnlyWhenItsReadEndsAndPlayMeanwhilePl
 
 TEST_F(HeldReads, TheLastChoiceWinsWhicheverReadEndsLast)
 {
+    option("optGenesis")->click();
+    endRead(dir.file("r/gen"));
+    const auto genesis = fileEntries();
     option("optMAME")->click();
     option("optNeoRage")->click();
+    EXPECT_EQ(fileEntries(), genesis) << "MAME's read given up: the file list holds what it held";
+    EXPECT_EQ(view.reading, std::vector<RomList>{RomList::Directories});
     option("optSnes")->click();
     std::filesystem::remove_all(dir.file("r/neo"));
     endRead(dir.file("r/snes"));
@@ -82,8 +87,16 @@ TEST_F(HeldReads, AFailedReadRunsTheFailurePathWhenItEndsAndLeavesTheListAsItWas
     endRead(dir.file("r/mame"));
     EXPECT_EQ(view.messages, std::vector<std::string>{"Incorrect directory please run setup!"});
     EXPECT_EQ(fileEntries(), snes);
-    EXPECT_FALSE(view.reading);
+    EXPECT_TRUE(view.reading.empty());
     EXPECT_FALSE(option("optMAME")->isEnabled());
+
+    option("optNeoRage")->click();
+    endRead(dir.file("r/neo"));
+    const auto games = directoryEntries();
+    std::filesystem::remove_all(dir.file("r/neo/kof98"));
+    openDirectory("kof98");
+    endRead(dir.file("r/neo/kof98"));
+    EXPECT_EQ(directoryEntries(), games) << "a directory gone since it was listed leaves the list as it was";
     EXPECT_EQ(form->workingPaths().MameExe, std::string(50, ' '));
 }
 
@@ -100,6 +113,7 @@ TEST_F(HeldReads, StartUpAndTheDirectoryListReadOffTheWindowsThreadToo)
     endRead(dir.file("r/neo"));
     openDirectory("kof98");
     EXPECT_EQ(form->directoryListPath(), "") << "no game of the folder left while the next one is read";
+    EXPECT_TRUE(directoryEntries().empty());
     play();
     EXPECT_EQ(view.messages, std::vector<std::string>{"No file selected!"});
     endRead(dir.file("r/neo/kof98"));

@@ -3,6 +3,7 @@
 #include "core/emulator_table.h"
 #include "core/view.h"
 
+#include <algorithm>
 #include <array>
 #include <deque>
 
@@ -29,8 +30,9 @@ public:
     std::shared_ptr<const std::vector<std::string>> files;
     std::optional<std::size_t> selectedRow;
     std::shared_ptr<const varnix::DirectoryRows> directories;
-    // The list whose read the view shows under way, and its count.
-    std::optional<varnix::RomList> reading;
+    // The lists whose reads the view shows under way, each until it is
+    // told that read ended, and the latest read's count.
+    std::vector<varnix::RomList> reading;
     std::shared_ptr<const varnix::ReadProgress> readProgress;
 
     std::vector<std::string> messages;
@@ -68,13 +70,13 @@ public:
     void showDirectories(std::shared_ptr<const varnix::DirectoryRows> rows) override { directories = std::move(rows); }
     void showReading(varnix::RomList list, std::shared_ptr<const varnix::ReadProgress> progress) override
     {
-        reading = list;
+        reading.push_back(list);
         readProgress = std::move(progress);
     }
     void showReadEnded(varnix::RomList list) override
     {
-        if (reading == list)
-            reading.reset();
+        if (const auto found = std::find(reading.begin(), reading.end(), list); found != reading.end())
+            reading.erase(found);
     }
 
     void messageBox(const std::string& text) override { messages.push_back(text); }
