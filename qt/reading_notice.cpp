@@ -36,7 +36,7 @@ void ReadingNotice::stop()
     if (m_list)
         m_list->setUpdatesEnabled(true);
     m_list = nullptr;
-    if (isVisible()) {
+    if (!isHidden()) {  // shown, even in a window that is minimized now
         hide();
         m_window->unsetCursor();
     }
