@@ -106,14 +106,6 @@ public:
     std::string currentDirectory() const override { return m_machine.currentDirectory(); }
     void changeDirectory(const std::string&) override {}
     bool isDirectory(const std::string& path) const override { return m_machine.isDirectory(path); }
-    std::vector<std::string> listFiles(const std::string& directory) const override
-    {
-        return m_machine.listFiles(directory);
-    }
-    std::vector<std::string> listSubdirectories(const std::string& directory) const override
-    {
-        return m_machine.listSubdirectories(directory);
-    }
     std::shared_ptr<const varnix::ReadProgress> readFolder(varnix::EntryKind kind, const std::string& directory,
                                                            varnix::ListingDone done) override
     {
@@ -122,7 +114,7 @@ public:
     // Reads go to workers whose ends come back to `view`'s thread.
     void readOffThreadFor(varnix::QtView& view)
     {
-        m_machine.readFoldersOffThread([&view](std::function<void()> task) { view.post(std::move(task)); });
+        m_machine.readFoldersOffThread(view.queue());
     }
     std::optional<varnix::ConfigRecord> readConfig(const std::string&) const override { return m_record; }
     void saveConfig(const std::string&, const varnix::ConfigRecord&) override {}

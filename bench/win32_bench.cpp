@@ -12,6 +12,7 @@
 #include "core/emulator_table.h"
 #include "core/form1.h"
 #include "system/encoding.h"
+#include "system/directory_listing.h"
 #include "system/machine.h"
 #include "win32/resource_picture.h"
 #include "win32/win32_view.h"
@@ -111,16 +112,17 @@ HWND bareWindow(HINSTANCE instance)
 struct ReadingMachine {
     explicit ReadingMachine(Win32View& view)
     {
-        machine.readFoldersOffThread([&view](std::function<void()> task) { view.post(std::move(task)); });
+        machine.readFoldersOffThread(view.queue());
     }
     Machine machine;
 };
 
-// Until the read under way has come back to the window's thread.
-void waitForRead(const Form1& form)
+// Until the read under way has come back to the window's thread and its
+// list holds all its names.
+void waitForRead(const Form1& form, const Win32View& view)
 {
     MSG message;
-    while (form.readUnderWay() && GetMessageA(&message, nullptr, 0, 0) > 0)
+    while ((form.readUnderWay() || view.listsFilling()) && GetMessageA(&message, nullptr, 0, 0) > 0)
         DispatchMessageA(&message);
 }
 
@@ -155,7 +157,7 @@ int main(int argc, char** argv)
         DestroyWindow(bare);
         std::unique_ptr<VarnixWindow> shown;
         varnixShown.push_back(milliseconds([&] { shown = std::make_unique<VarnixWindow>(instance); }));
-        waitForRead(shown->form);
+        waitForRead(shown->form, shown->view);
         shown.reset();
         pumpMessages();
     }
@@ -183,7 +185,7 @@ int main(int argc, char** argv)
             stepView->showCentred(SW_SHOWNOACTIVATE);
             pumpMessages();
         }));
-        waitForRead(*stepForm);
+        waitForRead(*stepForm, *stepView);
         stepForm.reset();
         stepMachine.reset();
         stepView.reset();
@@ -204,11 +206,11 @@ int main(int argc, char** argv)
     for (int run = 0; run < kRuns; ++run) {
         bareListed.push_back(milliseconds([&] { listed = bareListing(roms); }));
         form.optionClicked(kGenesis);
-        waitForRead(form);
+        waitForRead(form, view);
         pumpMessages();
         varnixListed.push_back(milliseconds([&] {
             form.optionClicked(kSnes);  // read on a worker
-            waitForRead(form);
+            waitForRead(form, view);
             UpdateWindow(view.control("fileRoms"));
         }));
         pumpMessages();
@@ -218,8 +220,13 @@ int main(int argc, char** argv)
     std::vector<double> listing, filling;
     for (int run = 0; run < kRuns; ++run) {
         std::shared_ptr<const std::vector<std::string>> names;
-        listing.push_back(milliseconds([&] { names = std::make_shared<const std::vector<std::string>>(machine.listFiles(roms)); }));
-        filling.push_back(milliseconds([&] { view.showFiles(names); UpdateWindow(view.control("fileRoms")); }));
+        listing.push_back(milliseconds([&] { names = std::make_shared<const std::vector<std::string>>(listFiles(roms)); }));
+        filling.push_back(milliseconds([&] {
+            view.showFiles(names);
+            while (view.listsFilling())
+                pumpMessages();
+            UpdateWindow(view.control("fileRoms"));
+        }));
     }
 
     std::printf("select SNES, %d files (%d listed, %d shown): varnix %.1f ms, bare FindFirstFileA %.1f ms, ratio %.2f\n",

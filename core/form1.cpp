@@ -61,24 +61,17 @@ const std::array<RowHandlers, 4> kRowHandlers{{
     {&Form1::optMAME_Click, &Form1::Image4_Click, &Form1::mnuMAME_Click},
 }};
 
-// The list's directory taken apart; trailing blanks are no part of its name.
-PathChain chainOf(const std::string& directory)
-{
-    return splitAbsolutePath(withoutTrailingBlanks(directory));
-}
-
 }  // namespace
 
-Form1::Form1(View& view, System& system)
-    : m_view(view), m_system(system), m_files(std::make_shared<std::vector<std::string>>())
+Form1::Form1(View& view, System& system) : m_view(view), m_system(system), m_lists(view, system)
 {
     try {
         m_startDirectory = m_system.currentDirectory();
-        m_unreadDirectory = m_startDirectory;  // a directory list never shown is never read
+        m_lists.setUnreadDirectory(m_startDirectory);  // a directory list never shown is never read
     } catch (const std::exception&) {
         return;  // no start directory: the lists stay empty
     }
-    readFileList(m_startDirectory, kStartPattern);  // unreadable, it only leaves the list empty
+    m_lists.readFiles(m_startDirectory, kStartPattern);  // unreadable, it only leaves the list empty
 }
 
 void Form1::optSnes_Click() { selectEmulator(kSnes); }
@@ -115,6 +108,7 @@ void Form1::setupEntryClicked(std::size_t emulator)
 
 void Form1::Form_Load()
 {
+    const auto handler = m_lists.handlerRuns();
     std::string path;
     std::optional<ConfigRecord> record;
     try {
@@ -146,6 +140,7 @@ void Form1::Form_Load()
 
 void Form1::mnuConfig_Click()
 {
+    const auto handler = m_lists.handlerRuns();
     // Nothing in memory changes until the file is safely written, so a failed
     // save loses no setting.
     try {
@@ -179,49 +174,57 @@ void Form1::mnuExit_Click()
     m_view.endProgram();
 }
 
-void Form1::selectEmulator(std::size_t emulator, Step then, Step superseded)
+void Form1::selectEmulator(std::size_t emulator, AfterRead then)
 {
+    const auto handler = m_lists.handlerRuns();
+    m_lists.newAct();
     const auto& row = kEmulators[emulator];
-    const auto succeeded = [this, emulator, then] {
-        m_view.setParameterEnabled(emulator, true);
+    auto after = [this, emulator, then = std::move(then)](ReadEnd end) {
+        if (end == ReadEnd::Listed) {
+            if (kEmulators[emulator].romList == RomList::Files)
+                m_lists.showList(RomList::Files);
+            m_view.setParameterEnabled(emulator, true);
+        } else if (end == ReadEnd::Failed) {
+            failSelection(emulator);
+        }
         if (then)
-            then();
-    };
-    const auto failed = [this, emulator, then] {
-        const auto& row = kEmulators[emulator];
-        showRomList(row.romList);
-        m_view.messageBox(kIncorrectDirectoryMessage);
-        if (row.forgetsExeOnBadRomDir)
-            forgetExecutable(row);
-        showNotSetup(emulator);
-        if (then)
-            then();
+            then(end);
     };
     if (row.romList == RomList::Directories) {
         // The list shows at once; the directory it shows first is this one.
         m_view.showRomList(RomList::Directories);
-        readDirectoryList(romDirectoryOf(row), succeeded, failed, superseded);
+        m_lists.readDirectories(romDirectoryOf(row), std::move(after));
     } else {
-        readFileList(
-            romDirectoryOf(row), row.filePattern,
-            [this, succeeded] {
-                showRomList(RomList::Files);
-                succeeded();
-            },
-            failed, superseded);
+        m_lists.readFiles(romDirectoryOf(row), row.filePattern, std::move(after));
     }
+}
+
+void Form1::failSelection(std::size_t emulator)
+{
+    const auto& row = kEmulators[emulator];
+    m_lists.showList(row.romList);
+    m_view.messageBox(kIncorrectDirectoryMessage);
+    if (row.forgetsExeOnBadRomDir)
+        forgetExecutable(row);
+    showNotSetup(emulator);
 }
 
 void Form1::clickPicture(std::size_t emulator)
 {
+    const auto handler = m_lists.handlerRuns();
     if (!m_optionEnabled[emulator])
         return;
     // Runs the selection, unless already selected.
-    select(emulator, [this, emulator] { m_view.setParameterEnabled(emulator, true); });
+    select(emulator, [this, emulator](ReadEnd end) {
+        if (end != ReadEnd::GivenUp)
+            m_view.setParameterEnabled(emulator, true);
+    });
 }
 
 void Form1::setUpEmulator(std::size_t emulator)
 {
+    const auto handler = m_lists.handlerRuns();
+    m_lists.newAct();
     const auto& row = kEmulators[emulator];
     CommonDialog& dialog = dialogFor(row);
     try {
@@ -243,28 +246,34 @@ void Form1::setUpEmulator(std::size_t emulator)
         return failSetUp(emulator);
     }
     // Selecting the button runs the emulator's selection at once, with the
-    // new ROM directory already in place; the list is read again after it.
+    // new ROM directory already in place; the list is read again after it,
+    // whether the selection listed its folder or failed on it.
     const auto readAgain = [this, emulator] {
         const auto& row = kEmulators[emulator];
-        const auto failed = [this, emulator] { failSetUp(emulator); };
+        const auto after = [this, emulator](ReadEnd end) {
+            if (end == ReadEnd::Failed)
+                failSetUp(emulator);
+            else if (end == ReadEnd::Listed && kEmulators[emulator].romList == RomList::Files)
+                m_lists.showList(RomList::Files);  // which list shows is otherwise the selection's affair
+        };
         if (row.romList == RomList::Directories)
-            return readDirectoryList(romDirectoryOf(row), {}, failed);  // which list shows is the selection's affair
-        readFileList(romDirectoryOf(row), row.filePattern, [this] { showRomList(RomList::Files); }, failed);
+            return m_lists.readDirectories(romDirectoryOf(row), after);
+        m_lists.readFiles(romDirectoryOf(row), row.filePattern, after);
     };
     if (row.selectsBeforeEnabling) {
-        // A set-up emulator's button is enabled even where a newer choice
-        // gives up the selection's read.
-        const auto enable = [this, emulator] { setOptionEnabled(emulator, true); };
-        select(
-            emulator,
-            [enable, readAgain] {
-                enable();
+        select(emulator, [this, emulator, readAgain](ReadEnd end) {
+            // Enabled even where a newer act gives up the selection's read:
+            // a set-up emulator is never left disabled.
+            setOptionEnabled(emulator, true);
+            if (end != ReadEnd::GivenUp)
                 readAgain();
-            },
-            enable);
+        });
     } else {
         setOptionEnabled(emulator, true);
-        select(emulator, readAgain);
+        select(emulator, [readAgain](ReadEnd end) {
+            if (end != ReadEnd::GivenUp)
+                readAgain();
+        });
     }
 }
 
@@ -277,6 +286,7 @@ void Form1::failSetUp(std::size_t emulator)
 
 void Form1::Command1_Click()
 {
+    const auto handler = m_lists.handlerRuns();
     // At most one button is selected; with none, PLAY does nothing at all.
     for (const auto emulator : kLaunchOrder) {
         if (m_selected == emulator && !launchEmulator(emulator))
@@ -341,6 +351,7 @@ std::string Form1::romPiece(const EmulatorRow& row, const std::string& selected)
 
 void Form1::Label4_Click()
 {
+    const auto handler = m_lists.handlerRuns();
     const auto address = std::string(kHomePageAddress) + '/';
     if (!m_view.openAddress(address))
         m_view.messageBox("The home page could not be opened: " + address);
@@ -348,22 +359,22 @@ void Form1::Label4_Click()
 
 void Form1::Dir1_DblClick(std::size_t row)
 {
-    if (!m_directories || row >= m_directories->count())
+    const auto handler = m_lists.handlerRuns();
+    const auto* rows = m_lists.directories();
+    if (!rows || row >= rows->count())
         return;
+    m_lists.newAct();
     // A directory that vanished since it was listed stays unopened.
-    readDirectoryList(m_directories->pathAt(row));
+    m_lists.readDirectories(rows->pathAt(row));
 }
 
-void Form1::select(std::size_t emulator, Step then, Step superseded)
+void Form1::select(std::size_t emulator, AfterRead then)
 {
-    if (m_selected == emulator) {
-        if (then)
-            then();
-        return;
-    }
+    if (m_selected == emulator)
+        return then(ReadEnd::Listed);  // no selection runs: the list stays as it is
     m_view.setOptionSelected(emulator, true);
     m_selected = emulator;
-    selectEmulator(emulator, std::move(then), std::move(superseded));
+    selectEmulator(emulator, std::move(then));
 }
 
 void Form1::setOptionEnabled(std::size_t emulator, bool enabled)
@@ -402,112 +413,11 @@ void Form1::forgetExecutable(const EmulatorRow& row)
     m_paths.*row.exeCopy = std::string(widthOf(row.exeField), ' ');
 }
 
-void Form1::showRomList(RomList list)
-{
-    if (list == RomList::Directories && m_unreadDirectory) {
-        // An unreadable start directory leaves the list empty.
-        readDirectoryList(*std::exchange(m_unreadDirectory, std::nullopt));
-    }
-    m_view.showRomList(list);
-}
-
-void Form1::readFileList(const std::string& directory, const std::string& pattern, Step then, Step failed,
-                         Step superseded)
-{
-    const auto settle = [this, directory, pattern, then](std::vector<std::string> names) {
-        const auto patterns = splitPatterns(pattern);
-        std::erase_if(names, [&patterns](const std::string& name) { return !matchesAnyWildcard(name, patterns); });
-        m_filesDirectory = directory;
-        m_filesPattern = pattern;
-        m_files = std::make_shared<const std::vector<std::string>>(std::move(names));
-        m_view.showFiles(m_files);
-        if (then)
-            then();
-    };
-    readList(RomList::Files, directory, {settle, std::move(failed), std::move(superseded)});
-}
-
-void Form1::readDirectoryList(const std::string& directory, Step then, Step failed, Step superseded)
-{
-    const auto chain = chainOf(directory);
-    const auto settle = [this, chain, then](std::vector<std::string> subdirectories) {
-        m_unreadDirectory.reset();
-        m_directories = std::make_shared<const DirectoryRows>(DirectoryRows{chain, std::move(subdirectories)});
-        m_view.showDirectories(m_directories);
-        if (then)
-            then();
-    };
-    // The empty name is no directory: its read fails.
-    readList(RomList::Directories, chain.path(), {settle, std::move(failed), std::move(superseded)});
-}
-
-void Form1::readList(RomList list, const std::string& directory, ReadSteps steps)
-{
-    supersedeRead();
-    const auto serial = ++m_readSerial;
-    m_reading = Reading{list, false, std::move(steps.superseded)};
-    const std::weak_ptr<const bool> alive = m_alive;
-    auto done = [this, alive, serial, steps = std::move(steps)](FolderListing listing) {
-        if (alive.expired() || serial != m_readSerial || !m_reading)
-            return;  // superseded: neither its names nor its failure are shown
-        const auto reading = *std::exchange(m_reading, std::nullopt);
-        if (reading.shown)
-            m_view.showReadEnded(reading.list);
-        if (!listing.failure)
-            return steps.settle(std::move(listing.names));
-        if (reading.shown)
-            showListAsSettled(reading.list);  // as it was before this read began
-        if (steps.failed)
-            steps.failed();
-    };
-    auto progress = m_system.readFolder(list == RomList::Files ? EntryKind::File : EntryKind::Directory, directory,
-                                        std::move(done));
-    if (serial != m_readSerial || !m_reading)
-        return;  // it has ended already
-    // Under way: the list shows no entry of another folder meanwhile.
-    m_reading->shown = true;
-    m_view.showReading(list, std::move(progress));
-    if (list == RomList::Files)
-        m_view.showFiles(std::make_shared<const std::vector<std::string>>());
-    else
-        m_view.showDirectories(nullptr);
-}
-
-void Form1::supersedeRead()
-{
-    if (!m_reading)
-        return;
-    const auto reading = *std::exchange(m_reading, std::nullopt);
-    if (reading.shown) {
-        m_view.showReadEnded(reading.list);
-        showListAsSettled(reading.list);
-    }
-    if (reading.superseded)
-        reading.superseded();
-}
-
-void Form1::showListAsSettled(RomList list)
-{
-    if (list == RomList::Files)
-        m_view.showFiles(m_files);
-    else
-        m_view.showDirectories(m_directories);
-}
-
-std::string Form1::directoryListPath() const
-{
-    if (m_reading && m_reading->list == RomList::Directories)
-        return {};  // none of another folder while its own is read
-    // A directory not yet read is the list's directory all the same.
-    if (m_unreadDirectory)
-        return chainOf(*m_unreadDirectory).path();
-    return m_directories ? m_directories->chain.path() : std::string();
-}
-
 std::string Form1::selectedFileName() const
 {
     const auto row = m_view.selectedFile();
-    return row && *row < m_files->size() ? (*m_files)[*row] : std::string();
+    const auto& files = m_lists.files();
+    return row && *row < files.size() ? files[*row] : std::string();
 }
 
 std::string Form1::configFilePath() const

@@ -3,6 +3,7 @@
 #include "core/common_dialog.h"
 #include "core/config_record.h"
 #include "core/directory_rows.h"
+#include "core/rom_lists.h"
 #include "core/working_paths.h"
 
 #include <array>
@@ -25,8 +26,9 @@ struct EmulatorRow;
 // per-emulator handlers run one flow over a row of the emulator table. It
 // shows everything through the view and reaches outside the process only
 // through the system. A handler that reads a folder runs up to the read; its
-// remaining steps, or its failure path, run when the read ends. A newer read
-// supersedes one under way, whose names and failure are then never shown.
+// remaining steps, or its failure path, run when the read's end is taken,
+// after whatever handler runs then. A newer act of the user gives up the
+// reads an earlier one still makes: their names and failure are never shown.
 class Form1 final {
 public:
     Form1(View& view, System& system);
@@ -69,33 +71,23 @@ public:
     const ConfigRecord& configRecord() const { return m_record; }
     std::optional<std::size_t> selectedEmulator() const { return m_selected; }
     // What the two lists hold.
-    const std::string& filesDirectory() const { return m_filesDirectory; }
-    const std::string& filesPattern() const { return m_filesPattern; }
-    const std::vector<std::string>& files() const { return *m_files; }
-    std::string directoryListPath() const;
+    const std::string& filesPattern() const { return m_lists.filesPattern(); }
+    const std::vector<std::string>& files() const { return m_lists.files(); }
+    std::string directoryListPath() const { return m_lists.directoryPath(); }
     // Whether a read of either list's folder is under way.
-    bool readUnderWay() const { return m_reading.has_value(); }
+    bool readUnderWay() const { return m_lists.underWay(); }
 
 private:
-    using Step = std::function<void()>;
-    // Where a read was started from: its list's steps when it ends, and what
-    // must happen all the same should a newer read supersede it.
-    struct ReadSteps {
-        std::function<void(std::vector<std::string> names)> settle;
-        Step failed;
-        Step superseded;
-    };
-
-    // `then` runs after the selection's own steps; `superseded` instead,
-    // should a newer read supersede its read.
-    void selectEmulator(std::size_t emulator, Step then = {}, Step superseded = {});
+    // `then` runs after the selection's own steps, with how its read ended.
+    void selectEmulator(std::size_t emulator, AfterRead then = {});
+    void failSelection(std::size_t emulator);
     void clickPicture(std::size_t emulator);
     void setUpEmulator(std::size_t emulator);
     void failSetUp(std::size_t emulator);
     bool launchEmulator(std::size_t emulator);
     std::string romPiece(const EmulatorRow& row, const std::string& selected) const;
 
-    void select(std::size_t emulator, Step then = {}, Step superseded = {});
+    void select(std::size_t emulator, AfterRead then);
     void setOptionEnabled(std::size_t emulator, bool enabled);
     void showSetUp(std::size_t emulator, const std::string& parameters);
     void showNotSetup(std::size_t emulator);
@@ -103,16 +95,6 @@ private:
     void forgetExecutable(const EmulatorRow& row);
     void startNew(const std::string& message);
 
-    void showRomList(RomList list);
-    // Read afresh: the list takes the names when the read ends; a failed read
-    // leaves it as it was before.
-    void readFileList(const std::string& directory, const std::string& pattern, Step then = {}, Step failed = {},
-                      Step superseded = {});
-    void readDirectoryList(const std::string& directory, Step then = {}, Step failed = {}, Step superseded = {});
-    void readList(RomList list, const std::string& directory, ReadSteps steps);
-    // The read under way, if any, is given up: its list shows what it held.
-    void supersedeRead();
-    void showListAsSettled(RomList list);
     std::string selectedFileName() const;
 
     std::string configFilePath() const;
@@ -126,24 +108,7 @@ private:
     WorkingPaths m_paths;
     std::optional<std::size_t> m_selected;
     std::array<bool, 4> m_optionEnabled{};
-
-    std::string m_filesDirectory;
-    std::string m_filesPattern;
-    std::shared_ptr<const std::vector<std::string>> m_files;
-    std::shared_ptr<const DirectoryRows> m_directories;
-    std::optional<std::string> m_unreadDirectory;  // read when the list first shows
-
-    // The read under way: which list it fills, whether that list shows it,
-    // and what its flow does when it ends. Only the latest read is answered.
-    struct Reading {
-        RomList list;
-        bool shown = false;
-        Step superseded;
-    };
-    std::optional<Reading> m_reading;
-    std::uint64_t m_readSerial = 0;
-    // Reads outlive a closed window: their ends find no Form1 once it is gone.
-    std::shared_ptr<const bool> m_alive = std::make_shared<const bool>(true);
+    RomLists m_lists;
 
     // A varnix.dat that start-up found but could not read: a save never
     // replaces it unasked.

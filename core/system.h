@@ -20,8 +20,8 @@ enum class EntryKind { File, Directory };
 // the window while the read is under way.
 using ReadProgress = std::atomic<std::size_t>;
 
-// What a read of a folder ends with: the names listFiles or
-// listSubdirectories gives, or the failure either would have thrown.
+// What a read of a folder ends with: its names, or the failure that kept
+// them from being read.
 struct FolderListing {
     std::vector<std::string> names;
     std::exception_ptr failure;
@@ -46,13 +46,11 @@ public:
 
     // Plain names of the regular files, or of the sub-directories, of
     // `directory`, read afresh: hidden ones and entries that cannot be
-    // examined left out, sorted with nameLess.
-    virtual std::vector<std::string> listFiles(const std::string& directory) const = 0;
-    virtual std::vector<std::string> listSubdirectories(const std::string& directory) const = 0;
-    // The same read, off the window's thread where the window has given the
-    // system a way back to it: `done` then runs on the window's thread when
-    // the read ends, else before this returns. A read of a folder whose read
-    // is under way waits for that read instead of starting another.
+    // examined left out, sorted with nameLess. Off the window's thread where
+    // the window has given the system its queue: `done` then runs on the
+    // window's thread when the read ends, else before this returns. A read of
+    // a folder whose read is under way waits for that read instead of
+    // starting another. `done` runs once, unless the system is gone first.
     virtual std::shared_ptr<const ReadProgress> readFolder(EntryKind kind, const std::string& directory,
                                                            ListingDone done) = 0;
 

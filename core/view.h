@@ -49,8 +49,9 @@ public:
     // than kReadingNoticeDelayMs does the list's area say so, with the count,
     // and the pointer over the window say "working, still usable".
     virtual void showReading(RomList list, std::shared_ptr<const ReadProgress> progress) = 0;
-    // That read has ended or been given up: the list's area is the list again.
-    virtual void showReadEnded(RomList list) = 0;
+    // The reads under way have ended or been given up: the list's area is
+    // the list again.
+    virtual void showReadEnded() = 0;
 
     // Modal: a message with an OK button only, titled "Varnix".
     virtual void messageBox(const std::string& text) = 0;

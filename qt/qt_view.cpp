@@ -4,6 +4,7 @@
 #include "core/form1.h"
 #include "core/form1_layout.h"
 #include "core/name_matching.h"
+#include "core/reading_notice.h"
 #include "qt/byte_limit.h"
 #include "qt/click_label.h"
 #include "qt/controls.h"
@@ -100,6 +101,8 @@ QtView::QtView(QWidget* parent)
     }
     keepOneOptionTabStop();
     fileRoms->setFocus();
+    m_poll.setInterval(kReadingNoticeRefreshMs);
+    connect(&m_poll, &QTimer::timeout, m_tasks, &WindowTasks::runQueued);
 }
 
 QtView::~QtView() = default;
@@ -238,16 +241,18 @@ void QtView::showDirectories(std::shared_ptr<const DirectoryRows> rows)
 void QtView::showReading(RomList list, std::shared_ptr<const ReadProgress> progress)
 {
     m_readingNotice->start(list == RomList::Files ? static_cast<QWidget*>(fileRoms) : Dir1, std::move(progress));
+    m_poll.start();
 }
 
-void QtView::showReadEnded(RomList)
+void QtView::showReadEnded()
 {
+    m_poll.stop();
     m_readingNotice->stop();
 }
 
-void QtView::post(std::function<void()> task)
+std::shared_ptr<WindowQueue> QtView::queue() const
 {
-    m_tasks->post(std::move(task));
+    return m_tasks->queue();
 }
 
 void QtView::messageBox(const std::string& text)

@@ -3,6 +3,7 @@
 #include "core/view.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <array>
 #include <functional>
@@ -19,6 +20,7 @@ class DirListBox;
 class FileListBox;
 class Form1;
 class ReadingNotice;
+class WindowQueue;
 class WindowTasks;
 
 // The program's window over Qt widgets: it shows what Form1 sets and hands
@@ -33,9 +35,8 @@ public:
     void attach(Form1& form);
     // Shows the window in the centre of the screen.
     void showCentred();
-    // Queues `task` to run on the window's thread; called on any thread
-    // while the window lives. Tasks still queued go with the window, unrun.
-    void post(std::function<void()> task);
+    // Carries tasks to the window's thread; closed when the window goes.
+    std::shared_ptr<WindowQueue> queue() const;
 
     void setOptionEnabled(std::size_t emulator, bool enabled) override;
     void setOptionSelected(std::size_t emulator, bool selected) override;
@@ -48,7 +49,7 @@ public:
     std::optional<std::size_t> selectedFile() const override;
     void showDirectories(std::shared_ptr<const DirectoryRows> rows) override;
     void showReading(RomList list, std::shared_ptr<const ReadProgress> progress) override;
-    void showReadEnded(RomList list) override;
+    void showReadEnded() override;
     void messageBox(const std::string& text) override;
     bool askYesNo(const std::string& question) override;
     std::string inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText,
@@ -79,6 +80,9 @@ private:
     DirListBox* Dir1;
     ReadingNotice* m_readingNotice;
     WindowTasks* m_tasks;
+    // While a read is under way the queue is also run on this beat, should
+    // a wake have been lost.
+    QTimer m_poll;
 };
 
 }  // namespace varnix

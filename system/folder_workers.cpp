@@ -3,37 +3,23 @@
 #include "system/directory_listing.h"
 
 #include <map>
-#include <mutex>
 #include <system_error>
 #include <thread>
 #include <utility>
 
-#ifdef _WIN32
-#include "system/newer_calls.h"
-#endif
-
 namespace varnix {
 
-struct FolderWorkers::Shared {
+struct FolderWorkers::Awaited {
     using Key = std::pair<EntryKind, std::string>;
     struct UnderWay {
         std::shared_ptr<ReadProgress> progress;
         std::vector<ListingDone> waiting;
     };
+    std::map<Key, UnderWay> underWay;
 
-    Lister lister;
-    std::mutex mutex;  // keeps a delivery and the workers' end apart
-    Deliver deliver;   // empty once the workers are gone
-    std::map<Key, UnderWay> underWay;  // the window's thread only
-
-    // On the window's thread: everyone waiting for the read hears its end.
+    // Everyone waiting for the read hears its end, once.
     void end(const Key& key, FolderListing listing)
     {
-        {
-            std::lock_guard lock(mutex);
-            if (!deliver)
-                return;
-        }
         const auto found = underWay.find(key);
         if (found == underWay.end())
             return;
@@ -65,60 +51,47 @@ std::vector<std::string> listCounting(EntryKind kind, const std::string& directo
 
 }  // namespace
 
-FolderWorkers::FolderWorkers(Deliver deliver, Lister lister) : m_shared(std::make_shared<Shared>())
+FolderWorkers::FolderWorkers(std::shared_ptr<WindowQueue> queue, Lister lister)
+    : m_awaited(std::make_shared<Awaited>()), m_queue(std::move(queue)),
+      m_lister(lister ? std::move(lister) : listCounting)
 {
-    prepareSystem();
-    m_shared->deliver = std::move(deliver);
-    m_shared->lister = lister ? std::move(lister) : listCounting;
 }
+
+FolderWorkers::~FolderWorkers() = default;
 
 FolderListing FolderWorkers::readHere(EntryKind kind, const std::string& directory, ReadProgress& progress)
 {
     return readNow(listCounting, kind, directory, progress);
 }
 
-FolderWorkers::~FolderWorkers()
-{
-    std::lock_guard lock(m_shared->mutex);
-    m_shared->deliver = nullptr;
-}
-
 std::shared_ptr<const ReadProgress> FolderWorkers::read(EntryKind kind, const std::string& directory,
                                                          ListingDone done)
 {
-    Shared::Key key{kind, directory};
-    if (const auto found = m_shared->underWay.find(key); found != m_shared->underWay.end()) {
+    Awaited::Key key{kind, directory};
+    if (const auto found = m_awaited->underWay.find(key); found != m_awaited->underWay.end()) {
         found->second.waiting.push_back(std::move(done));
         return found->second.progress;
     }
     auto progress = std::make_shared<ReadProgress>(0);
-    auto& underWay = m_shared->underWay[key];
+    auto& underWay = m_awaited->underWay[key];
     underWay.progress = progress;
     underWay.waiting.push_back(std::move(done));
     try {
-        std::thread([shared = m_shared, key, progress] {
-            auto listing = readNow(shared->lister, key.first, key.second, *progress);
-            std::lock_guard lock(shared->mutex);
-            if (shared->deliver)
-                shared->deliver([shared, key, listing = std::move(listing)]() mutable {
-                    shared->end(key, std::move(listing));
-                });
+        // The worker holds plain data only: whatever it drops, on its own
+        // thread, belongs to no other.
+        std::thread([awaited = std::weak_ptr<Awaited>(m_awaited), queue = m_queue, lister = m_lister, key,
+                     progress] {
+            auto listing = readNow(lister, key.first, key.second, *progress);
+            queue->post([awaited, key, listing = std::move(listing)]() mutable {
+                if (const auto workers = awaited.lock())
+                    workers->end(key, std::move(listing));
+            });
         }).detach();
     } catch (const std::system_error&) {
         // No thread to be had: read here rather than not at all.
-        m_shared->end(key, readNow(m_shared->lister, kind, directory, *progress));
+        m_awaited->end(key, readNow(m_lister, kind, directory, *progress));
     }
     return progress;
-}
-
-void FolderWorkers::prepareSystem()
-{
-#ifdef _WIN32
-    // Looked up on first use, and thread-safe statics are off: the first use
-    // is here, before a worker or the thread library's waits can reach it.
-    newerKernelCalls();
-    tickCount64();
-#endif
 }
 
 }  // namespace varnix

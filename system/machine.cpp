@@ -2,7 +2,6 @@
 
 #include "system/config_file.h"
 #include "system/directories.h"
-#include "system/directory_listing.h"
 #include "system/process_start.h"
 #include "system/short_path.h"
 
@@ -12,14 +11,9 @@ std::string Machine::programDirectory() const { return varnix::programDirectory(
 std::string Machine::currentDirectory() const { return varnix::currentDirectory(); }
 void Machine::changeDirectory(const std::string& directory) { varnix::changeDirectory(directory); }
 bool Machine::isDirectory(const std::string& path) const { return varnix::isDirectory(path); }
-std::vector<std::string> Machine::listFiles(const std::string& directory) const { return varnix::listFiles(directory); }
-std::vector<std::string> Machine::listSubdirectories(const std::string& directory) const
+void Machine::readFoldersOffThread(std::shared_ptr<WindowQueue> queue)
 {
-    return varnix::listSubdirectories(directory);
-}
-void Machine::readFoldersOffThread(FolderWorkers::Deliver deliver)
-{
-    m_workers = std::make_unique<FolderWorkers>(std::move(deliver));
+    m_workers = std::make_unique<FolderWorkers>(std::move(queue));
 }
 
 std::shared_ptr<const ReadProgress> Machine::readFolder(EntryKind kind, const std::string& directory,

@@ -11,16 +11,14 @@ namespace varnix {
 // the file system and process start.
 class Machine final : public System {
 public:
-    // From here on folders are read off the window's thread, and `deliver`
-    // queues each read's end on it. Until then a read ends where it starts.
-    void readFoldersOffThread(FolderWorkers::Deliver deliver);
+    // From here on folders are read off the window's thread, and each read's
+    // end comes back through `queue`. Until then a read ends where it starts.
+    void readFoldersOffThread(std::shared_ptr<WindowQueue> queue);
 
     std::string programDirectory() const override;
     std::string currentDirectory() const override;
     void changeDirectory(const std::string& directory) override;
     bool isDirectory(const std::string& path) const override;
-    std::vector<std::string> listFiles(const std::string& directory) const override;
-    std::vector<std::string> listSubdirectories(const std::string& directory) const override;
     std::shared_ptr<const ReadProgress> readFolder(EntryKind kind, const std::string& directory,
                                                    ListingDone done) override;
     std::optional<ConfigRecord> readConfig(const std::string& path) const override;

@@ -17,13 +17,21 @@ bool atLeast(unsigned major, unsigned minor)
 
 NewerKernelCalls& newerKernelCalls()
 {
-    static NewerKernelCalls calls = [] {
-        NewerKernelCalls found;
-        lookUp(found.getFinalPathNameByHandleA, L"kernel32.dll", "GetFinalPathNameByHandleA");
-        lookUp(found.getTickCount64, L"kernel32.dll", "GetTickCount64");
-        found.basicLargeFind = atLeast(6, 1);
-        return found;
-    }();
+    // Constant-initialized, so no guard: the thread library's waits reach
+    // this through tickCount64, and a guarded static would wait in them. The
+    // first caller looks the calls up; any other waits here until it is done.
+    constinit static NewerKernelCalls calls{};
+    constinit static volatile LONG state = 0;  // 0 not looked up, 1 looking, 2 ready
+    if (state != 2) {
+        if (InterlockedCompareExchange(&state, 1, 0) == 0) {
+            lookUp(calls.getFinalPathNameByHandleA, L"kernel32.dll", "GetFinalPathNameByHandleA");
+            lookUp(calls.getTickCount64, L"kernel32.dll", "GetTickCount64");
+            calls.basicLargeFind = atLeast(6, 1);
+            InterlockedExchange(&state, 2);
+        }
+        while (state != 2)
+            Sleep(0);
+    }
     return calls;
 }
 
@@ -33,9 +41,10 @@ ULONGLONG WINAPI tickCount64()
         return getTickCount64();
     // Threads wait in turn: each reads the count and carries it past a wrap
     // alone, or a count read just before another's would look wrapped.
-    static volatile LONG busy = 0;
-    static DWORD last = 0;
-    static ULONGLONG wrapped = 0;
+    // Constant-initialized, like the table: no guard that would wait.
+    constinit static volatile LONG busy = 0;
+    constinit static DWORD last = 0;
+    constinit static ULONGLONG wrapped = 0;
     while (InterlockedCompareExchange(&busy, 1, 0) != 0)
         Sleep(0);
     const DWORD now = GetTickCount();

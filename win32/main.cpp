@@ -10,10 +10,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
     varnix::useSystemEncoding();
     varnix::Win32View view(instance);
-    // Made after the window and gone before it: no read's end is posted to
-    // a window that is gone.
     varnix::Machine machine;
-    machine.readFoldersOffThread([&view](std::function<void()> task) { view.post(std::move(task)); });
+    machine.readFoldersOffThread(view.queue());
     varnix::Form1 form(view, machine);
     view.attach(form);
     form.Form_Load();  // its message, if any, comes before the window

@@ -2,7 +2,9 @@
 
 #include "core/form1_layout.h"
 #include "core/view.h"
+#include "core/window_queue.h"
 #include "win32/gdi_object.h"
+#include "win32/list_fill.h"
 #include "win32/list_rows.h"
 #include "win32/reading_notice.h"
 #include "win32/resource_picture.h"
@@ -37,11 +39,12 @@ public:
     void showCentred(int showCommand);
     // Runs the window until it is closed; the program's exit code.
     int run();
-    // Queues `task` to run on the window's thread; called on any thread
-    // while the window lives.
-    void post(std::function<void()> task);
+    // Carries tasks to the window's thread; closed when the window goes.
+    const std::shared_ptr<WindowQueue>& queue() const { return m_queue; }
 
     HWND window() const { return m_window; }
+    // Whether a list is still being filled, a slice at a time.
+    bool listsFilling() const { return m_fill->filling(fileRoms) || m_fill->filling(Dir1); }
     HWND control(std::string_view name) const;
 
     void setOptionEnabled(std::size_t emulator, bool enabled) override;
@@ -55,7 +58,7 @@ public:
     std::optional<std::size_t> selectedFile() const override;
     void showDirectories(std::shared_ptr<const DirectoryRows> rows) override;
     void showReading(RomList list, std::shared_ptr<const ReadProgress> progress) override;
-    void showReadEnded(RomList list) override;
+    void showReadEnded() override;
     void messageBox(const std::string& text) override;
     bool askYesNo(const std::string& question) override;
     std::string inputBox(const std::string& prompt, const std::string& caption, const std::string& defaultText,
@@ -76,23 +79,29 @@ private:
     // The window's frame for `dpi`, centred on the primary monitor's work area.
     static RECT centredFrame(UINT dpi);
     static LRESULT CALLBACK windowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    static Win32View& self(HWND window);
-    static BOOL onCreate(HWND window, LPCREATESTRUCT create);
-    static void onCommand(HWND window, int id, HWND control, UINT code);
-    static HBRUSH onCtlColor(HWND window, HDC dc, HWND control, int type);
-    static BOOL onEraseBkgnd(HWND window, HDC dc);
-    static void onDrawItem(HWND window, const DRAWITEMSTRUCT* item);
-    static LRESULT onNotify(HWND window, int id, NMHDR* header);
-    static BOOL onSetCursor(HWND window, HWND under, UINT hitTest, UINT mouseMessage);
-    static void onDestroy(HWND window);
-    static void onActivate(HWND window, UINT state, HWND other, BOOL minimized);
-    static void onDpiChanged(HWND window, UINT dpi, const RECT& suggested);
+    LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Messages (the HWND is the window's own, as the crackers pass it).
+    BOOL onCreate(HWND window, LPCREATESTRUCT create);
+    void onCommand(HWND window, int id, HWND control, UINT code);
+    HBRUSH onCtlColor(HWND window, HDC dc, HWND control, int type);
+    BOOL onEraseBkgnd(HWND window, HDC dc);
+    void onDrawItem(HWND window, const DRAWITEMSTRUCT* item);
+    LRESULT onNotify(HWND window, int id, NMHDR* header);
+    BOOL onSetCursor(HWND window, HWND under, UINT hitTest, UINT mouseMessage);
+    void onDestroy(HWND window);
+    void onActivate(HWND window, UINT state, HWND other, BOOL minimized);
+    void onTimer(HWND window, UINT id);
+    void onDpiChanged(HWND window, UINT dpi, const RECT& suggested);
+
+    // The frame, DPI and fonts (window_frame.cpp).
     void createControls();
     // Gives every control its font for the window's DPI; `redraw` once shown.
     void applyFonts(bool redraw);
     // Places every control for a new DPI, with its font.
     void placeControls();
+
+    // Painting (window_painting.cpp).
     HBRUSH brushFor(Rgb colour) const;
     const ControlSpec* specOf(HWND control) const;
     void drawPicture(const DRAWITEMSTRUCT& item, const ControlSpec& spec) const;
@@ -107,14 +116,10 @@ private:
     void drawListRow(const DRAWITEMSTRUCT& item) const;
     // The whole name of a row that the list draws cut.
     std::optional<std::string> cutName(HWND list, int row) const;
-    void reportCommand(HWND control, UINT code);
-    // The list Form1 shows, unless the reading notice stands in its place.
-    void showListArea();
     // Gives the pointer over the window its shape now, not at its next move.
     void updatePointer() const;
-    // A list box filled in one go; drawn at once unless its read holds it.
-    template <class TextAt>
-    void fillList(HWND list, std::size_t count, TextAt textAt);
+
+    // The focus across boxes and dialogs (window_focus.cpp).
     // The option buttons are one tab stop at all times (optionTabStop).
     void keepOneOptionTabStop();
     // Moves the focus off `control`, which is being disabled, to the next
@@ -122,8 +127,17 @@ private:
     void moveFocusOnFrom(HWND control);
     // Runs `show`, a modal box or dialog, and gives the focus back to the
     // control that had it.
-    template <class Show>
-    auto keepingFocus(Show show);
+    void keepingFocus(const std::function<void()>& show);
+
+    // The tasks posted to the window and the lists' fills (window_tasks.cpp).
+    void createQueue();
+    void closeQueue();
+    // A list just filled is drawn, unless its read holds it.
+    void listFilled(HWND list);
+
+    void reportCommand(HWND control, UINT code);
+    // The list Form1 shows, unless the reading notice stands in its place.
+    void showListArea();
 
     HINSTANCE m_instance;
     HWND m_window = nullptr;
@@ -144,6 +158,8 @@ private:
     std::vector<std::pair<std::string_view, ResourcePicture>> m_pictures;  // by picture name
     ResourcePicture m_background;
     HCURSOR m_hand = nullptr;
+    std::shared_ptr<WindowQueue> m_queue;
+    std::unique_ptr<ListFill> m_fill;
     CutRowTips m_tips;  // made last: its lists go with the window first
 };
 

@@ -54,8 +54,6 @@ public:
     std::string programDirectory() const override { return {}; }
     std::string currentDirectory() const override { return {}; }
     void changeDirectory(const std::string&) override {}
-    std::vector<std::string> listFiles(const std::string&) const override { return {}; }
-    std::vector<std::string> listSubdirectories(const std::string&) const override { return {}; }
     std::shared_ptr<const varnix::ReadProgress> readFolder(varnix::EntryKind, const std::string&,
                                                            varnix::ListingDone) override
     {

@@ -4,6 +4,7 @@
 #include "core/failure.h"
 #include "core/fixed_field.h"
 #include "core/system.h"
+#include "system/directory_listing.h"
 #include "system/machine.h"
 
 #include <filesystem>
@@ -46,20 +47,16 @@ public:
     {
         const auto name = varnix::withoutTrailingBlanks(directory);
         try {
-            m_machine.listSubdirectories(name);  // names in the system's code page, as the machine reads them
+            varnix::listSubdirectories(name);  // names in the system's code page, as the machine reads them
         } catch (const varnix::Failure&) {
             throw varnix::Failure("cannot change to " + name, "No such file or directory");
         }
         m_currentDir = name;
     }
     bool isDirectory(const std::string& path) const override { return m_machine.isDirectory(path); }
-    std::vector<std::string> listFiles(const std::string& directory) const override
+    std::vector<std::string> listFiles(const std::string& directory) const
     {
-        return listing ? *listing : m_machine.listFiles(directory);
-    }
-    std::vector<std::string> listSubdirectories(const std::string& directory) const override
-    {
-        return m_machine.listSubdirectories(directory);
+        return listing ? *listing : varnix::listFiles(directory);
     }
     std::shared_ptr<const varnix::ReadProgress> readFolder(varnix::EntryKind kind, const std::string& directory,
                                                            varnix::ListingDone done) override
@@ -78,7 +75,7 @@ public:
         varnix::FolderListing listing;
         try {
             listing.names = read.kind == varnix::EntryKind::File ? listFiles(read.directory)
-                                                                 : listSubdirectories(read.directory);
+                                                                 : varnix::listSubdirectories(read.directory);
         } catch (...) {
             listing.failure = std::current_exception();
         }

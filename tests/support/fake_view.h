@@ -30,8 +30,8 @@ public:
     std::shared_ptr<const std::vector<std::string>> files;
     std::optional<std::size_t> selectedRow;
     std::shared_ptr<const varnix::DirectoryRows> directories;
-    // The lists whose reads the view shows under way, each until it is
-    // told that read ended, and the latest read's count.
+    // The lists whose reads the view shows under way, until it is told the
+    // reads have ended, and the latest read's count.
     std::vector<varnix::RomList> reading;
     std::shared_ptr<const varnix::ReadProgress> readProgress;
 
@@ -73,11 +73,7 @@ public:
         reading.push_back(list);
         readProgress = std::move(progress);
     }
-    void showReadEnded(varnix::RomList list) override
-    {
-        if (const auto found = std::find(reading.begin(), reading.end(), list); found != reading.end())
-            reading.erase(found);
-    }
+    void showReadEnded() override { reading.clear(); }
 
     void messageBox(const std::string& text) override { messages.push_back(text); }
     bool askYesNo(const std::string& question) override

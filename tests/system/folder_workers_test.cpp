@@ -4,25 +4,24 @@
 
 #include <algorithm>
 #include <condition_variable>
-#include <deque>
 #include <mutex>
 
 using namespace varnix;
 
 namespace {
 
-// The window's thread as the workers see it: a queue of tasks the test runs,
-// and a lister whose reads end only when the test lets them.
+// The window's thread as the workers see it: a queue whose tasks the test
+// runs, its every wake failing, and a lister whose reads end only when the
+// test lets them.
 class Workers : public ::testing::Test {
 protected:
-    FolderWorkers::Deliver deliver()
-    {
-        return [this](std::function<void()> task) {
-            std::lock_guard lock(m_mutex);
-            m_tasks.push_back(std::move(task));
-            m_changed.notify_all();
-        };
-    }
+    std::shared_ptr<WindowQueue> queue = std::make_shared<WindowQueue>([this] {
+        std::lock_guard lock(m_mutex);
+        ++m_posted;
+        m_changed.notify_all();
+        return false;  // so each post asks again: the count of posts
+    });
+
     FolderWorkers::Lister lister()
     {
         return [this](EntryKind, const std::string& directory, ReadProgress& progress) {
@@ -39,7 +38,7 @@ protected:
     void waitFor(std::size_t listings, std::size_t tasks)
     {
         std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [&] { return m_listings == listings && m_tasks.size() == tasks; });
+        m_changed.wait(lock, [&] { return m_listings == listings && m_posted == tasks; });
     }
     void release()
     {
@@ -47,18 +46,9 @@ protected:
         m_released = true;
         m_changed.notify_all();
     }
-    void runTasks()
-    {
-        std::unique_lock lock(m_mutex);
-        auto tasks = std::move(m_tasks);
-        lock.unlock();
-        for (auto& task : tasks)
-            task();
-    }
-
     std::mutex m_mutex;
     std::condition_variable m_changed;
-    std::deque<std::function<void()>> m_tasks;
+    std::size_t m_posted = 0;
     std::size_t m_listings = 0;
     bool m_released = false;
 };
@@ -67,7 +57,7 @@ protected:
 
 TEST_F(Workers, AFolderUnderWayIsReadOnceForAllWhoChooseItAndEachHearsItsEnd)
 {
-    FolderWorkers workers(deliver(), lister());
+    FolderWorkers workers(queue, lister());
     std::vector<std::string> heard;
     const auto hear = [&heard](FolderListing listing) {
         heard.push_back(listing.failure ? "failed" : listing.names.at(0));
@@ -83,23 +73,34 @@ TEST_F(Workers, AFolderUnderWayIsReadOnceForAllWhoChooseItAndEachHearsItsEnd)
 
     release();
     waitFor(3, 3);
-    runTasks();
+    queue->runQueued();  // no wake came: the tasks waited all the same
+    EXPECT_EQ(queue->failedWakes(), 3u);
     std::sort(heard.begin(), heard.end());
     EXPECT_EQ(heard, (std::vector<std::string>{"failed", "roms/a", "roms/a", "roms/a"}));
 
     workers.read(EntryKind::File, "roms", hear);  // ended: read afresh
-    waitFor(4, 1);
+    waitFor(4, 4);
 }
 
-TEST_F(Workers, NothingIsHeardOnceTheWorkersAreGone)
+TEST_F(Workers, NothingIsHeardOnceTheWorkersAreGoneAndAClosedQueueFreesWhatItHeld)
 {
     bool heard = false;
+    const auto held = std::make_shared<int>(0);
     {
-        FolderWorkers workers(deliver(), lister());
-        workers.read(EntryKind::File, "roms", [&heard](FolderListing) { heard = true; });
+        FolderWorkers workers(queue, lister());
+        workers.read(EntryKind::File, "roms", [&heard, held](FolderListing) { heard = true; });
+        EXPECT_EQ(held.use_count(), 2);
         release();
         waitFor(1, 1);
     }
-    runTasks();  // delivered before they went, run after
+    EXPECT_EQ(held.use_count(), 1) << "the end awaited goes with the workers, on this thread";
+    queue->runQueued();  // posted before they went, run after
     EXPECT_FALSE(heard);
+
+    ASSERT_TRUE(queue->post([held] {}));
+    EXPECT_EQ(held.use_count(), 2);
+    queue->close();
+    EXPECT_EQ(held.use_count(), 1) << "the window's end frees what is queued, unrun";
+    EXPECT_FALSE(queue->post([held] {}));
+    EXPECT_EQ(held.use_count(), 1);
 }
