@@ -81,9 +81,11 @@ void RomLists::begin(RomList list, const std::string& directory,
     const bool arrived = std::any_of(m_arrived.begin(), m_arrived.end(), [id](const auto& end) { return end.first == id; });
     if (found == m_reads.end() || arrived)
         return;  // it has ended already
-    // Under way: the list shows no entry of another folder meanwhile.
+    // Under way: the list shows in its place, and no entry of another folder
+    // shows meanwhile, in either list.
     m_noticeShown = true;
     emptied(list) = true;
+    m_view.showRomList(list);
     m_view.showReading(list, std::move(progress));
     if (list == RomList::Files)
         m_view.showFiles(std::make_shared<const std::vector<std::string>>());

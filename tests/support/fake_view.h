@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <deque>
+#include <functional>
 
 // Keeps what Form1 shows, as a window would, records what it asks, and
 // answers input boxes and file dialogs from a script (then cancels).
@@ -46,6 +47,11 @@ public:
     std::vector<std::string> opened;
     bool openSucceeds = true;
     bool ended = false;
+    // Runs while a modal box or dialog is open, as its loop runs what comes
+    // meanwhile; how many were ever open at once.
+    std::function<void()> whileModal;
+    int modalDepth = 0;
+    int mostModalAtOnce = 0;
 
     void setOptionEnabled(std::size_t i, bool enabled) override { emulators.at(i).optionEnabled = enabled; }
     void setOptionSelected(std::size_t i, bool selected) override
@@ -75,10 +81,15 @@ public:
     }
     void showReadEnded() override { reading.clear(); }
 
-    void messageBox(const std::string& text) override { messages.push_back(text); }
+    void messageBox(const std::string& text) override
+    {
+        messages.push_back(text);
+        modal();
+    }
     bool askYesNo(const std::string& question) override
     {
         questions.push_back(question);
+        modal();
         const bool yes = !yesNoAnswers.empty() && yesNoAnswers.front();
         if (!yesNoAnswers.empty())
             yesNoAnswers.pop_front();
@@ -88,6 +99,7 @@ public:
                          const varnix::FolderStart& browseStart) override
     {
         inputCalls.push_back({prompt, caption, defaultText, browseStart(defaultText)});
+        modal();
         if (!browsedFolders.empty()) {
             auto folder = browsedFolders.front();
             browsedFolders.pop_front();
@@ -103,6 +115,7 @@ public:
                                         const std::string& startPath) override
     {
         fileCalls.push_back({filters, filterIndex, startPath});
+        modal();
         if (fileAnswers.empty())
             return std::nullopt;
         auto answer = fileAnswers.front();
@@ -115,4 +128,13 @@ public:
         return openSucceeds;
     }
     void endProgram() override { ended = true; }
+
+private:
+    void modal()
+    {
+        mostModalAtOnce = std::max(mostModalAtOnce, ++modalDepth);
+        if (whileModal && modalDepth == 1)
+            whileModal();
+        --modalDepth;
+    }
 };
