@@ -11,6 +11,7 @@
 #include "win32/window_tasks.h"
 #include "win32/window_text.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
@@ -256,7 +257,7 @@ LRESULT Win32View::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPara
 
 #undef VIEW_MEMBER
 
-void Win32View::onCommand(HWND window, int id, HWND control, UINT code)
+void Win32View::onCommand(HWND, int id, HWND control, UINT code)
 {
     if (!m_form)
         return;

@@ -39,7 +39,7 @@ BOOL Win32View::onEraseBkgnd(HWND window, HDC dc)
     return TRUE;
 }
 
-void Win32View::onDrawItem(HWND window, const DRAWITEMSTRUCT* item)
+void Win32View::onDrawItem(HWND, const DRAWITEMSTRUCT* item)
 {
     if (item->hwndItem == Dir1 || item->hwndItem == fileRoms) {
         drawListRow(*item);
@@ -52,7 +52,7 @@ void Win32View::onDrawItem(HWND window, const DRAWITEMSTRUCT* item)
         drawPicture(*item, *spec);
 }
 
-LRESULT Win32View::onNotify(HWND window, int, NMHDR* header)
+LRESULT Win32View::onNotify(HWND, int, NMHDR* header)
 {
     const ControlSpec* spec = specOf(header->hwndFrom);
     if (header->code != NM_CUSTOMDRAW || !spec || spec->kind != ControlKind::OptionButton)

@@ -123,3 +123,36 @@ choose_another_during_a_slow_read() {  # choose_another_during_a_slow_read WINDO
   [ "$(sed -n "$(($3 + 1))p" "$2")" = "$(sed -n 1p "$2")" ] \
     || fail "the list after the slow read is not SNES's: $(cat "$2")"
 }
+
+# A slow MAME folder that then fails (a share that drops), chosen, and PLAY
+# pressed meanwhile: "No file selected!" is the only box while it is open,
+# however the read ends meanwhile; the failure's own box comes once it is
+# closed. PROCESS is the one that reads the folders.
+a_failing_read_waits_for_the_open_box() {  # a_failing_read_waits_for_the_open_box WINDOW PROCESS MAME-DIR
+  local trace=$work/failing-read window=$1 box=
+  click_twips "$window" 240 2520  # SNES, from which MAME is chosen
+  strace -f -y -P "$3" -e trace=getdents64 -e inject=getdents64:error=EIO:delay_enter=2000000:when=1 \
+    -o "$trace" -p "$2" 2>"$trace.attached" &
+  strace_pid=$!
+  for _ in $(seq 100); do grep -q attached "$trace.attached" && break; sleep 0.1; done
+  click_twips "$window" 240 4380  # MAME
+  click_twips "$window" 7200 6060  # PLAY
+  box=$(wait_for_window '^Varnix$' 3) || fail "PLAY was not answered while MAME's folder was read"
+  for _ in $(seq 100); do grep -q 'INJECTED' "$trace" && break; sleep 0.1; done
+  grep -q 'INJECTED' "$trace" || fail "MAME's folder read did not fail: $(cat "$trace")"
+  sleep 1
+  [ "$(xdotool search --onlyvisible --name '^Varnix$' | wc -l)" -eq 1 ] \
+    || fail "a second box opened on top of \"No file selected!\""
+  xdotool windowfocus --sync "$box" key Return
+  for _ in $(seq 50); do
+    box=$(xdotool search --onlyvisible --name '^Varnix$' 2>/dev/null | head -n 1 || true)
+    [ -n "$box" ] && break
+    sleep 0.1
+  done
+  [ -n "$box" ] || fail "the failed read was never reported"
+  [ "$(xdotool search --onlyvisible --name '^Varnix$' | wc -l)" -eq 1 ] || fail "two boxes at once"
+  xdotool windowfocus --sync "$box" key Return
+  kill "$strace_pid"
+  wait "$strace_pid" 2>/dev/null || true
+  strace_pid=
+}

@@ -3,7 +3,8 @@
 # MAME are set up with the demo emulator (whose path holds blanks); the user
 # picks a ROM whose name holds blanks and shell syntax, types parameters and
 # presses PLAY, then does the same for MAME, then saves; then MAME's folder
-# is read slowly and SNES chosen meanwhile. The demo emulator logs the
+# is read slowly and SNES chosen meanwhile; then MAME's read fails late while
+# PLAY's box is open. The demo emulator logs the
 # arguments and working directory it received.
 set -euo pipefail
 program=$(realpath "$1")
@@ -85,6 +86,7 @@ read_field() { LC_ALL=C dd if="$saved" bs=1 skip="$1" count="$2" 2>/dev/null; }
 [ "$(read_field 150 50)" = "$(field "$work/roms/snes" 50)" ] || fail "the SNES ROM directory did not lose its separator"
 
 choose_another_during_a_slow_read "$window" "$pid" "$work/roms/mame" "$VARNIX_DEMO_LOG" 2
+a_failing_read_waits_for_the_open_box "$window" "$pid" "$work/roms/mame"
 
 exit_and_wait "$window"
 echo "1 passed, 0 failed"

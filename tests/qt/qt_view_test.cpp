@@ -3,6 +3,7 @@
 #include "core/fixed_field.h"
 #include "qt/click_label.h"
 #include "qt/file_list_box.h"
+#include "qt/window_tasks.h"
 #include "support/qt_form_fixture.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QUrl>
+
+#include <thread>
 
 using namespace varnix;
 
@@ -290,4 +293,22 @@ TEST_F(QtViewTest, WhileAReadIsHeldTheWindowAnswersAndOnlyASlowReadSaysSoUnderTh
     EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor) << "the pointer is the window's own again";
     EXPECT_EQ(files->model()->rowCount(), 1);
     EXPECT_TRUE(files->isVisible());
+}
+
+TEST(QtWindowTasks, ATaskPostedOnAWorkerRunsOnTheWindowsThreadAndTheOnesLeftAtTheEndAreFreed)
+{
+    const auto held = std::make_shared<int>(0);
+    std::shared_ptr<varnix::WindowQueue> queue;
+    {
+        varnix::WindowTasks tasks;
+        queue = tasks.queue();
+        std::thread::id ranOn;
+        std::thread([&] { queue->post([&] { ranOn = std::this_thread::get_id(); }); }).join();
+        QTRY_VERIFY(ranOn == std::this_thread::get_id());  // woken through the pipe
+        ASSERT_TRUE(queue->post([held] {}));
+        EXPECT_EQ(held.use_count(), 2);
+    }
+    EXPECT_EQ(held.use_count(), 1) << "freed, unrun, as the window went";
+    EXPECT_FALSE(queue->post([held] {}));
+    EXPECT_EQ(held.use_count(), 1);
 }

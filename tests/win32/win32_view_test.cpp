@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
@@ -489,7 +491,7 @@ TEST_P(Win32ViewTest, WhileAReadIsHeldTheWindowAnswersAndOnlyASlowReadSaysSoUnde
 
     // A read's end posted from a worker runs on the window's thread.
     DWORD ranOn = 0;
-    std::thread([&] { view.post([&] { ranOn = GetCurrentThreadId(); }); }).join();
+    std::thread([&] { view.queue()->post([&] { ranOn = GetCurrentThreadId(); }); }).join();
     EXPECT_TRUE(pumpUntil([&] { return ranOn != 0; }));
     EXPECT_EQ(ranOn, GetCurrentThreadId());
 
@@ -524,4 +526,70 @@ TEST_P(Win32ViewTest, WhileAReadIsHeldTheWindowAnswersAndOnlyASlowReadSaysSoUnde
     EXPECT_TRUE(IsWindowVisible(files));
     EXPECT_EQ(ListBox_GetCount(files), 2);
     EXPECT_NE(pointer(), busy);
+}
+
+TEST_P(Win32ViewTest, AReadThatEndsWhileABoxIsOpenFillsTheListOnlyOnceTheBoxIsClosed)
+{
+    system.holdReads = true;
+    SendMessageA(view.control("optSnes"), BM_CLICK, 0, 0);
+    ASSERT_EQ(system.heldReads.size(), 1u);
+    HWND files = view.control("fileRoms");
+    std::atomic<int> meanwhile = -1;
+    // The read's end comes as a worker's would, through the queue, into the
+    // loop of "No file selected!"; then the user closes the box.
+    std::thread user([&] {
+        HWND box = dialogOwnedBy(view.window());
+        view.queue()->post([&] {
+            system.endRead(0);
+            meanwhile = ListBox_GetCount(files);
+        });
+        for (int tries = 0; tries < 500 && meanwhile < 0; ++tries)
+            Sleep(10);
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    command(view.control("Command1"), BN_CLICKED);
+    user.join();
+    EXPECT_EQ(meanwhile, 0) << "nothing fills under the box";
+    EXPECT_EQ(ListBox_GetCount(files), 2);
+    EXPECT_TRUE(system.starts.empty());
+}
+
+TEST_P(Win32ViewTest, ALongListFillsASliceAtATimeAndANewOneReplacesItAnyTime)
+{
+    auto many = std::make_shared<std::vector<std::string>>();
+    for (int i = 0; i < 50000; ++i)
+        many->push_back("game" + std::to_string(i) + ".zip");
+    HWND files = view.control("fileRoms");
+    view.showFiles(many);
+    view.showFiles(std::make_shared<const std::vector<std::string>>(std::vector<std::string>{"one.zip"}));
+    view.showFiles(many);
+    MSG message;
+    for (int tries = 0; tries < 2000 && view.listsFilling(); ++tries)
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+    EXPECT_FALSE(view.listsFilling());
+    ASSERT_EQ(ListBox_GetCount(files), 50000) << "each name once, none of the fills given up";
+    char name[32] = {};
+    ListBox_GetText(files, 49999, name);
+    EXPECT_STREQ(name, "game49999.zip") << "held as strings, for screen readers";
+}
+
+TEST(Win32Queue, TasksLeftWhenTheWindowGoesAreFreedUnrunAndLaterOnesRefused)
+{
+    const auto held = std::make_shared<int>(0);
+    bool ran = false;
+    std::shared_ptr<WindowQueue> queue;
+    {
+        Win32View view(GetModuleHandleA(nullptr));
+        queue = view.queue();
+        ASSERT_TRUE(queue->post([held, &ran] { ran = true; }));
+        EXPECT_EQ(held.use_count(), 2);
+    }
+    EXPECT_EQ(held.use_count(), 1);
+    EXPECT_FALSE(queue->post([held] {}));
+    EXPECT_EQ(held.use_count(), 1);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+    EXPECT_FALSE(ran);
 }
