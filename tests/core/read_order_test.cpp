@@ -1,7 +1,7 @@
 #include "core/fixed_field.h"
 #include "core/name_matching.h"
 #include "core/path_names.h"
-#include "support/selection_fixture.h"
+#include "support/held_reads_fixture.h"
 #include "system/directory_listing.h"
 
 #include <random>
@@ -13,17 +13,8 @@ namespace {
 
 // Four emulators set up, every read held until the test ends it, and a user
 // who acts while reads are under way and while boxes are open.
-class ReadOrder : public Selection {
+class ReadOrder : public HeldReads {
 protected:
-    ReadOrder() { system.holdReads = true; }
-
-    void endRead(const std::string& directory)
-    {
-        for (std::size_t i = 0; i < system.heldReads.size(); ++i)
-            if (system.heldReads[i].directory == directory)
-                return system.endRead(i);
-        ADD_FAILURE() << "no read of " << directory << " under way";
-    }
     // Ends the reads of `directory`, also those their ends begin.
     void endAll(const std::string& directory)
     {
