@@ -224,7 +224,6 @@ void Form1::clickPicture(std::size_t emulator)
 void Form1::setUpEmulator(std::size_t emulator)
 {
     const auto handler = m_lists.handlerRuns();
-    m_lists.newAct();
     const auto& row = kEmulators[emulator];
     CommonDialog& dialog = dialogFor(row);
     try {
