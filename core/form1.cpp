@@ -224,6 +224,7 @@ void Form1::clickPicture(std::size_t emulator)
 void Form1::setUpEmulator(std::size_t emulator)
 {
     const auto handler = m_lists.handlerRuns();
+    m_lists.newAct();  // also where its emulator is chosen already and no selection runs
     const auto& row = kEmulators[emulator];
     CommonDialog& dialog = dialogFor(row);
     try {

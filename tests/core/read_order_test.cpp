@@ -209,6 +209,19 @@ TEST_F(ReadOrder, OneActsReadsEndInTheirOrderAndAFailedSetupLeavesTheStartDirect
     }
 }
 
+TEST_F(ReadOrder, ASetupGivesUpTheReadItsEmulatorsChoiceStillMakes)
+{
+    std::filesystem::remove_all(dir.file("r/mame"));
+    dir.write("r/mame2/x.zip", "");
+    option("optMAME")->click();  // its folder gone: the read will fail
+    setUp("mnuMAME", dir.file("r/mame2"));
+    endRead(dir.file("r/mame"));
+    endRead(dir.file("r/mame2"));
+    EXPECT_TRUE(view.messages.empty()) << "the failure of a read given up is never shown";
+    EXPECT_TRUE(option("optMAME")->isEnabled());
+    EXPECT_EQ(fileEntries(), std::vector<std::string>{"x.zip"});
+}
+
 TEST_F(ReadOrder, AReadHeldWhenTheWindowGoesEndsIntoNothing)
 {
     option("optMAME")->click();
