@@ -27,7 +27,11 @@ void ListFill::start(HWND list, std::size_t count, TextAt textAt)
     for (std::size_t i = 0; i < count; ++i)
         bytes += textAt(i).size() + 1;
     SendMessageA(list, LB_INITSTORAGE, count, static_cast<LPARAM>(bytes));
-    Fill fill{list, count, 0, std::move(textAt)};
+    // The list box's own procedure, handed its texts wide: each of 50,000
+    // texts then skips the send, the tooltips' subclass and the conversion
+    // on the way in, a third of the fill under Wine. It holds them the same.
+    const auto procedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(list, GCLP_WNDPROC));
+    Fill fill{list, procedure, count, 0, std::move(textAt)};
     if (addSlice(fill))
         return m_filled(list);
     m_fills.push_back(std::move(fill));
@@ -62,8 +66,16 @@ bool ListFill::filling(HWND list) const
 bool ListFill::addSlice(Fill& fill)
 {
     const DWORD started = GetTickCount();
+    std::wstring wide;
     while (fill.next < fill.count) {
-        SendMessageA(fill.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(fill.textAt(fill.next).c_str()));
+        // A character of the code page is one byte or two, and never more
+        // than one UTF-16 unit: the bytes' count is room enough.
+        const std::string& text = fill.textAt(fill.next);
+        wide.resize(text.size());
+        const int length =
+            MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()));
+        wide.resize(static_cast<std::size_t>(std::max(length, 0)));
+        CallWindowProcW(fill.procedure, fill.list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
         ++fill.next;
         if (fill.next % kTextsBetweenLooks == 0 && GetTickCount() - started >= kSliceMs)
             break;

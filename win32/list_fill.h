@@ -34,6 +34,7 @@ public:
 private:
     struct Fill {
         HWND list;
+        WNDPROC procedure;
         std::size_t count;
         std::size_t next;
         TextAt textAt;
