@@ -26,6 +26,11 @@ std::size_t nextCharacter(std::string_view text, std::size_t at)
     return at + std::clamp<std::size_t>(g_characterLength(text, at), 1, text.size() - at);
 }
 
+std::size_t nextWholeCharacter(std::string_view text, std::size_t at)
+{
+    return g_characterLength ? nextCharacter(text, at) : at + utf8CharacterLength(text, at);
+}
+
 std::size_t utf8CharacterLength(std::string_view text, std::size_t at)
 {
     const auto lead = static_cast<unsigned char>(text[at]);

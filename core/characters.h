@@ -23,6 +23,10 @@ bool hasCharacterLength();
 // Where the character after the one at `at` starts.
 std::size_t nextCharacter(std::string_view text, std::size_t at);
 
+// Where the character after the one at `at` starts, as a reader sees it: by
+// the installed rule, or else a well-formed UTF-8 sequence whole.
+std::size_t nextWholeCharacter(std::string_view text, std::size_t at);
+
 // A well-formed UTF-8 sequence is one character; any other byte is one.
 std::size_t utf8CharacterLength(std::string_view text, std::size_t at);
 

@@ -368,6 +368,13 @@ void Form1::Dir1_DblClick(std::size_t row)
     m_lists.readDirectories(rows->pathAt(row));
 }
 
+void Form1::listTyped(RomList list, std::string_view characters, std::optional<std::uint32_t> timeMs)
+{
+    const auto handler = m_lists.handlerRuns();
+    if (const auto row = m_lists.findTyped(list, m_view.selectedRow(list), characters, timeMs))
+        m_view.selectRow(list, *row);
+}
+
 void Form1::select(std::size_t emulator, AfterRead then)
 {
     if (m_selected == emulator)
@@ -415,7 +422,7 @@ void Form1::forgetExecutable(const EmulatorRow& row)
 
 std::string Form1::selectedFileName() const
 {
-    const auto row = m_view.selectedFile();
+    const auto row = m_view.selectedRow(RomList::Files);
     const auto& files = m_lists.files();
     return row && *row < files.size() ? files[*row] : std::string();
 }

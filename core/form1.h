@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace varnix {
@@ -66,6 +67,10 @@ public:
     void pictureClicked(std::size_t emulator);
     void setupEntryClicked(std::size_t emulator);
     void Dir1_DblClick(std::size_t row);
+    // Characters typed into a list select the row they find, as a click on
+    // it would; `timeMs` is the key's own time, none for text that comes
+    // whole.
+    void listTyped(RomList list, std::string_view characters, std::optional<std::uint32_t> timeMs);
 
     const WorkingPaths& workingPaths() const { return m_paths; }
     const ConfigRecord& configRecord() const { return m_record; }

@@ -15,7 +15,7 @@ std::vector<std::size_t> characterBoundaries(const std::string& text)
 {
     std::vector<std::size_t> boundaries{ 0 };
     for (std::size_t at = 0; at < text.size();) {
-        at = hasCharacterLength() ? nextCharacter(text, at) : at + utf8CharacterLength(text, at);
+        at = nextWholeCharacter(text, at);
         boundaries.push_back(at);
     }
     return boundaries;

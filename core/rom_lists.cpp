@@ -85,6 +85,7 @@ void RomLists::begin(RomList list, const std::string& directory,
     // shows meanwhile, in either list.
     m_noticeShown = true;
     emptied(list) = true;
+    typed(list).clear();
     m_view.showRomList(list);
     m_view.showReading(list, std::move(progress));
     if (list == RomList::Files)
@@ -159,10 +160,28 @@ void RomLists::showWhatEnded(RomList list, bool changed)
 
 void RomLists::showAsSettled(RomList list)
 {
+    typed(list).clear();
     if (list == RomList::Files)
         m_view.showFiles(m_files);
     else
         m_view.showDirectories(m_directories);
+}
+
+std::optional<std::size_t> RomLists::findTyped(RomList list, std::optional<std::size_t> selected,
+                                               std::string_view characters, std::optional<std::uint32_t> timeMs)
+{
+    if (underWay()) {
+        typed(list).clear();
+        return std::nullopt;
+    }
+    const auto& text = typed(list).add(characters, timeMs);
+    if (list == RomList::Files)
+        return typedRow(m_files->size(), [this](std::size_t row) -> std::string_view { return (*m_files)[row]; },
+                        selected, text);
+    if (!m_directories)
+        return std::nullopt;
+    return typedRow(m_directories->count(), [this](std::size_t row) -> std::string_view { return m_directories->nameAt(row); },
+                    selected, text);
 }
 
 bool RomLists::reading(RomList list) const

@@ -3,6 +3,7 @@
 #include "core/directory_rows.h"
 #include "core/emulator_table.h"
 #include "core/system.h"
+#include "core/type_ahead.h"
 
 #include <cstdint>
 #include <deque>
@@ -63,6 +64,12 @@ public:
     void setUnreadDirectory(const std::string& directory) { m_unreadDirectory = directory; }
     void showList(RomList list);
 
+    // The row of `list` that `characters`, typed into it at `timeMs`, find
+    // with the letters typed before them. While a read is under way the
+    // lists show nothing to find, and what is typed is not kept.
+    std::optional<std::size_t> findTyped(RomList list, std::optional<std::size_t> selected,
+                                         std::string_view characters, std::optional<std::uint32_t> timeMs);
+
     const std::string& filesPattern() const { return m_filesPattern; }
     const std::vector<std::string>& files() const { return *m_files; }
     const DirectoryRows* directories() const { return m_directories.get(); }
@@ -92,6 +99,7 @@ private:
     void showWhatEnded(RomList list, bool changed);
     void showAsSettled(RomList list);
     bool& emptied(RomList list) { return m_emptied[list == RomList::Files ? 0 : 1]; }
+    TypedText& typed(RomList list) { return m_typed[list == RomList::Files ? 0 : 1]; }
     bool reading(RomList list) const;
 
     View& m_view;
@@ -109,6 +117,7 @@ private:
     int m_handlers = 0;
     bool m_noticeShown = false;      // the view says a read is under way
     bool m_emptied[2] = {false, false};  // a list emptied for a read under way
+    TypedText m_typed[2];  // what was typed into each list, kept until it shows other rows
     // Reads outlive the lists: their ends find nothing once they are gone.
     std::shared_ptr<RomLists*> m_self = std::make_shared<RomLists*>(this);
 };

@@ -40,8 +40,11 @@ public:
     virtual void showRomList(RomList list) = 0;
     // The file list's entries, none of them selected.
     virtual void showFiles(std::shared_ptr<const std::vector<std::string>> names) = 0;
-    // The row the user selected in the file list, if any.
-    virtual std::optional<std::size_t> selectedFile() const = 0;
+    // The row selected in `list`, if any.
+    virtual std::optional<std::size_t> selectedRow(RomList list) const = 0;
+    // Selects `row` of `list`, as a click on it would, and scrolls it into
+    // view.
+    virtual void selectRow(RomList list, std::size_t row) = 0;
     // The directory list's rows; none for a null `rows`.
     virtual void showDirectories(std::shared_ptr<const DirectoryRows> rows) = 0;
     // A read of `list`'s folder is under way, `progress` counting its names.

@@ -3,31 +3,35 @@
 #include "qt/middle_cut_delegate.h"
 #include "qt/name_list_model.h"
 
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+
+#include <algorithm>
+
 namespace varnix {
 namespace {
 
-void setUpList(QListView* list, QAbstractItemModel* model)
+// Text a key types into the list, not a key of its own: Tab, Enter, Escape
+// and Backspace type control characters, and Ctrl, Alt and Meta make the key
+// a shortcut.
+bool typesText(const QKeyEvent& key)
 {
-    list->setModel(model);
-    list->setUniformItemSizes(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setItemDelegate(new MiddleCutDelegate(list));
+    const QString text = key.text();
+    return !text.isEmpty() && !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
 }
 
 }  // namespace
 
-FileListBox::FileListBox(QWidget* parent) : QListView(parent), m_model(new NameListModel(this))
+RomListBox::RomListBox(QWidget* parent) : QListView(parent)
 {
-    setUpList(this, m_model);
+    setUniformItemSizes(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setItemDelegate(new MiddleCutDelegate(this));
 }
 
-void FileListBox::setNames(std::shared_ptr<const std::vector<std::string>> names)
-{
-    m_model->setNames(std::move(names));
-}
-
-std::optional<std::size_t> FileListBox::selectedRow() const
+std::optional<std::size_t> RomListBox::selectedRow() const
 {
     const auto selected = selectionModel()->selectedIndexes();
     if (selected.isEmpty())
@@ -35,9 +39,41 @@ std::optional<std::size_t> FileListBox::selectedRow() const
     return static_cast<std::size_t>(selected.constFirst().row());
 }
 
-DirListBox::DirListBox(QWidget* parent) : QListView(parent), m_model(new DirectoryRowsModel(this))
+void RomListBox::selectRow(std::size_t row)
 {
-    setUpList(this, m_model);
+    const QModelIndex index = model()->index(static_cast<int>(row), 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    scrollTo(index);
+}
+
+void RomListBox::keyPressEvent(QKeyEvent* event)
+{
+    if (!typesText(*event))
+        return QListView::keyPressEvent(event);
+    event->accept();
+    emit typed(event->text(), static_cast<std::uint32_t>(event->timestamp()));
+}
+
+void RomListBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    event->accept();
+    if (!event->commitString().isEmpty())
+        emit typed(event->commitString(), std::nullopt);
+}
+
+FileListBox::FileListBox(QWidget* parent) : RomListBox(parent), m_model(new NameListModel(this))
+{
+    setModel(m_model);
+}
+
+void FileListBox::setNames(std::shared_ptr<const std::vector<std::string>> names)
+{
+    m_model->setNames(std::move(names));
+}
+
+DirListBox::DirListBox(QWidget* parent) : RomListBox(parent), m_model(new DirectoryRowsModel(this))
+{
+    setModel(m_model);
     connect(this, &QAbstractItemView::doubleClicked, this,
             [this](const QModelIndex& index) { emit rowOpened(static_cast<std::size_t>(index.row())); });
 }

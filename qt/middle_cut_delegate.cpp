@@ -1,6 +1,7 @@
 #include "qt/middle_cut_delegate.h"
 
 #include "core/middle_cut.h"
+#include "qt/name_list_model.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -16,6 +17,9 @@ const QStyle* styleOf(const QStyleOptionViewItem& row)
 {
     return row.widget ? row.widget->style() : QApplication::style();
 }
+
+// Each level of a row's depth is indented by the width of this many blanks.
+constexpr int kIndentBlanks = 3;
 
 std::string bytes(const QString& text)
 {
@@ -44,12 +48,31 @@ QString MiddleCutDelegate::shownText(const QStyleOptionViewItem& row) const
     return QString::fromLocal8Bit(shown.data(), static_cast<qsizetype>(shown.size()));
 }
 
-void MiddleCutDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+QStyleOptionViewItem MiddleCutDelegate::textRow(const QStyleOptionViewItem& option, const QModelIndex& index) const
 {
     QStyleOptionViewItem row(option);
     initStyleOption(&row, index);
+    if (const int depth = index.data(kDepthRole).toInt(); depth > 0)
+        row.rect.setLeft(row.rect.left() +
+                         depth * kIndentBlanks * QFontMetrics(row.font).horizontalAdvance(QLatin1Char(' ')));
+    return row;
+}
+
+void MiddleCutDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    QStyleOptionViewItem row = textRow(option, index);
+    const QStyle* style = styleOf(row);
+    if (row.rect != option.rect) {
+        // The indent is part of the row: its background, selection and focus
+        // cue span the whole row, and the text is drawn over them.
+        QStyleOptionViewItem whole(row);
+        whole.rect = option.rect;
+        whole.text.clear();
+        style->drawControl(QStyle::CE_ItemViewItem, &whole, painter, row.widget);
+        row.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+    }
     row.text = shownText(row);
-    styleOf(row)->drawControl(QStyle::CE_ItemViewItem, &row, painter, row.widget);
+    style->drawControl(QStyle::CE_ItemViewItem, &row, painter, row.widget);
 }
 
 bool MiddleCutDelegate::helpEvent(
@@ -57,8 +80,7 @@ bool MiddleCutDelegate::helpEvent(
 {
     if (!event || !view || event->type() != QEvent::ToolTip || !index.isValid())
         return QStyledItemDelegate::helpEvent(event, view, option, index);
-    QStyleOptionViewItem row(option);
-    initStyleOption(&row, index);
+    const QStyleOptionViewItem row = textRow(option, index);
     if (shownText(row) == row.text) {
         QToolTip::hideText();
         event->ignore();

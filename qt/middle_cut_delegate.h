@@ -6,7 +6,7 @@ namespace varnix {
 
 // Draws a list row whose name is wider than the list cut in the middle (its
 // start, an ellipsis, its end) and shows the whole name in a tooltip for such
-// a row only. A row that fits is drawn as the list always draws it; the list
+// a row only. An indented row's text starts after its indent. A row that fits is drawn as the list always draws it; the list
 // and its model keep every whole name.
 class MiddleCutDelegate final : public QStyledItemDelegate {
 public:
@@ -18,6 +18,10 @@ public:
 
     // The text the row shows: its whole text when that fits.
     QString shownText(const QStyleOptionViewItem& row) const;
+
+private:
+    // The row as its text is laid out: moved right by its indent, if any.
+    QStyleOptionViewItem textRow(const QStyleOptionViewItem& option, const QModelIndex& index) const;
 };
 
 } // namespace varnix

@@ -3,8 +3,6 @@
 namespace varnix {
 namespace {
 
-constexpr int kIndentWidth = 3;
-
 QString display(const std::string& bytes)
 {
     return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -51,13 +49,12 @@ int DirectoryRowsModel::rowCount(const QModelIndex& parent) const
 
 QVariant DirectoryRowsModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= rowCount() || !isTextRole(role))
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
     const auto row = static_cast<std::size_t>(index.row());
-    if (role == Qt::ToolTipRole)
-        return display(m_rows->nameAt(row));  // without its indent
-    return QString(static_cast<qsizetype>(m_rows->depthOf(row)) * kIndentWidth, QLatin1Char(' ')) +
-           display(m_rows->nameAt(row));
+    if (role == kDepthRole)
+        return static_cast<int>(m_rows->depthOf(row));
+    return isTextRole(role) ? display(m_rows->nameAt(row)) : QVariant();
 }
 
 }  // namespace varnix

@@ -26,8 +26,11 @@ private:
     std::shared_ptr<const std::vector<std::string>> m_names;
 };
 
-// The directory list's rows, each indented by its depth, converted for
-// display only when asked for.
+// How deep a row is indented, for the rows that are: an int.
+inline constexpr int kDepthRole = Qt::UserRole;
+
+// The directory list's rows, converted for display only when asked for. A
+// row's text is its directory's name; its depth is drawn as its indent.
 class DirectoryRowsModel final : public QAbstractListModel {
 public:
     using QAbstractListModel::QAbstractListModel;

@@ -153,6 +153,11 @@ void QtView::attach(Form1& form)
     connect(findChild<ClickLabel*>(QStringLiteral("Label4")), &ClickLabel::clicked, this,
             [&form] { form.Label4_Click(); });
     connect(Dir1, &DirListBox::rowOpened, this, [&form](std::size_t row) { form.Dir1_DblClick(row); });
+    for (const auto list : {RomList::Files, RomList::Directories})
+        connect(listOf(list), &RomListBox::typed, this,
+                [&form, list](const QString& characters, std::optional<std::uint32_t> timeMs) {
+                    form.listTyped(list, toBytes(characters), timeMs);
+                });
 }
 
 void QtView::showCentred()
@@ -228,9 +233,19 @@ void QtView::showFiles(std::shared_ptr<const std::vector<std::string>> names)
     fileRoms->setNames(std::move(names));
 }
 
-std::optional<std::size_t> QtView::selectedFile() const
+RomListBox* QtView::listOf(RomList list) const
 {
-    return fileRoms->selectedRow();
+    return list == RomList::Files ? static_cast<RomListBox*>(fileRoms) : Dir1;
+}
+
+std::optional<std::size_t> QtView::selectedRow(RomList list) const
+{
+    return listOf(list)->selectedRow();
+}
+
+void QtView::selectRow(RomList list, std::size_t row)
+{
+    listOf(list)->selectRow(row);
 }
 
 void QtView::showDirectories(std::shared_ptr<const DirectoryRows> rows)
@@ -240,7 +255,7 @@ void QtView::showDirectories(std::shared_ptr<const DirectoryRows> rows)
 
 void QtView::showReading(RomList list, std::shared_ptr<const ReadProgress> progress)
 {
-    m_readingNotice->start(list == RomList::Files ? static_cast<QWidget*>(fileRoms) : Dir1, std::move(progress));
+    m_readingNotice->start(listOf(list), std::move(progress));
     m_poll.start();
 }
 

@@ -20,6 +20,7 @@ class DirListBox;
 class FileListBox;
 class Form1;
 class ReadingNotice;
+class RomListBox;
 class WindowQueue;
 class WindowTasks;
 
@@ -46,7 +47,8 @@ public:
     void setSetupChecked(std::size_t emulator, bool checked) override;
     void showRomList(RomList list) override;
     void showFiles(std::shared_ptr<const std::vector<std::string>> names) override;
-    std::optional<std::size_t> selectedFile() const override;
+    std::optional<std::size_t> selectedRow(RomList list) const override;
+    void selectRow(RomList list, std::size_t row) override;
     void showDirectories(std::shared_ptr<const DirectoryRows> rows) override;
     void showReading(RomList list, std::shared_ptr<const ReadProgress> progress) override;
     void showReadEnded() override;
@@ -71,6 +73,7 @@ private:
     void createMenus();
     // The option buttons are one tab stop at all times (optionTabStop).
     void keepOneOptionTabStop();
+    RomListBox* listOf(RomList list) const;
 
     std::array<EmulatorControls, 4> m_emulators;
     QButtonGroup* m_options;

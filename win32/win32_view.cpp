@@ -141,18 +141,35 @@ void Win32View::showReadEnded()
 
 void Win32View::showFiles(std::shared_ptr<const std::vector<std::string>> names)
 {
+    if (m_rowToSelect && m_rowToSelect->first == fileRoms)
+        m_rowToSelect.reset();  // a row of the names that go
     m_files = std::move(names);  // drawn from here; the list box holds them too, for readers
     m_fill->start(fileRoms, m_files->size(), [this](std::size_t i) -> const std::string& { return (*m_files)[i]; });
 }
 
-std::optional<std::size_t> Win32View::selectedFile() const
+std::optional<std::size_t> Win32View::selectedRow(RomList list) const
 {
-    const auto row = ListBox_GetCurSel(fileRoms);
+    HWND box = listOf(list);
+    if (m_rowToSelect && m_rowToSelect->first == box)
+        return m_rowToSelect->second;
+    const auto row = ListBox_GetCurSel(box);
     return row == LB_ERR ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(row));
+}
+
+void Win32View::selectRow(RomList list, std::size_t row)
+{
+    HWND box = listOf(list);
+    m_rowToSelect.reset();
+    if (m_fill->filling(box))
+        m_rowToSelect.emplace(box, row);
+    else
+        ListBox_SetCurSel(box, static_cast<int>(row));  // and scrolls it into view
 }
 
 void Win32View::showDirectories(std::shared_ptr<const DirectoryRows> rows)
 {
+    if (m_rowToSelect && m_rowToSelect->first == Dir1)
+        m_rowToSelect.reset();
     m_directories = std::move(rows);
     m_fill->start(Dir1, m_directories ? m_directories->count() : 0,
                   [this](std::size_t i) -> const std::string& { return m_directories->nameAt(i); });

@@ -5,6 +5,7 @@
 #include "core/window_queue.h"
 #include "win32/gdi_object.h"
 #include "win32/list_fill.h"
+#include "win32/list_keys.h"
 #include "win32/list_rows.h"
 #include "win32/reading_notice.h"
 #include "win32/resource_picture.h"
@@ -55,7 +56,8 @@ public:
     void setSetupChecked(std::size_t emulator, bool checked) override;
     void showRomList(RomList list) override;
     void showFiles(std::shared_ptr<const std::vector<std::string>> names) override;
-    std::optional<std::size_t> selectedFile() const override;
+    std::optional<std::size_t> selectedRow(RomList list) const override;
+    void selectRow(RomList list, std::size_t row) override;
     void showDirectories(std::shared_ptr<const DirectoryRows> rows) override;
     void showReading(RomList list, std::shared_ptr<const ReadProgress> progress) override;
     void showReadEnded() override;
@@ -136,6 +138,7 @@ private:
     void listFilled(HWND list);
 
     void reportCommand(HWND control, UINT code);
+    HWND listOf(RomList list) const { return list == RomList::Files ? fileRoms : Dir1; }
     // The list Form1 shows, unless the reading notice stands in its place.
     void showListArea();
 
@@ -160,6 +163,10 @@ private:
     HCURSOR m_hand = nullptr;
     std::shared_ptr<WindowQueue> m_queue;
     std::unique_ptr<ListFill> m_fill;
+    // A row selected while its list is still being filled, selected once
+    // it is in.
+    std::optional<std::pair<HWND, std::size_t>> m_rowToSelect;
+    TypedKeys m_keys;
     CutRowTips m_tips;  // made last: its lists go with the window first
 };
 

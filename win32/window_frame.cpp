@@ -2,6 +2,7 @@
 #include "win32/win32_view.h"
 
 #include "core/emulator_table.h"
+#include "core/form1.h"
 #include "core/form1_layout.h"
 #include "win32/controls.h"
 #include "win32/resource_ids.h"
@@ -127,8 +128,14 @@ void Win32View::createControls()
         showListArea();
         updatePointer();
     });
-    for (HWND list : {fileRoms, Dir1})
+    for (HWND list : {fileRoms, Dir1}) {
         m_tips.watch(list, [this, list](int row) { return cutName(list, row); });
+        m_keys.watch(list, [this](HWND typedInto, const std::string& characters, DWORD timeMs) {
+            if (m_form)
+                m_form->listTyped(typedInto == fileRoms ? RomList::Files : RomList::Directories, characters,
+                                  static_cast<std::uint32_t>(timeMs));
+        });
+    }
     keepOneOptionTabStop();
 }
 

@@ -3,6 +3,10 @@
 
 #include "win32/win32_view.h"
 
+#include <windowsx.h>
+
+#include <utility>
+
 namespace varnix {
 
 void Win32View::createQueue()
@@ -22,6 +26,8 @@ void Win32View::closeQueue()
 
 void Win32View::listFilled(HWND list)
 {
+    if (m_rowToSelect && m_rowToSelect->first == list)
+        ListBox_SetCurSel(list, static_cast<int>(std::exchange(m_rowToSelect, std::nullopt)->second));
     if (m_readingNotice && m_readingNotice->holds(list))
         return;
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);

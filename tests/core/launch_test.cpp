@@ -143,7 +143,7 @@ TEST_F(Launch, OddNamesReachTheEmulatorAsOneArgumentWithTheirOwnBytes)
         GTEST_SKIP() << "Windows names hold no double quote";
     start("r/odd", dir.file("r/odd"));
     option("optSnes")->click();
-    view.selectedRow = 0;  // shown as "?t?.smc"
+    view.selectedFile = 0;  // shown as "?t?.smc"
     play();
     option("optMAME")->click();
     selectFile("pac man.zip");

@@ -102,8 +102,8 @@ TEST_F(ReadOrder, RandomActsAndReadEndsLeaveTheWindowAsTheLastChoiceHasIt)
                 form->Dir1_DblClick(pick(directoryEntries().size()));
             } else if (act == 4) {
                 if (!fileEntries().empty()) {
-                    view.selectedRow = pick(fileEntries().size());
-                    played = fileEntries()[*view.selectedRow];
+                    view.selectedFile = pick(fileEntries().size());
+                    played = fileEntries()[*view.selectedFile];
                 }
                 const auto selected = form->selectedEmulator();
                 const auto starts = system.starts.size();

@@ -76,9 +76,9 @@ TEST_F(Selection, PicturesSelectOnlyEnabledEmulators)
 {
     clickPicture("Image2");
     EXPECT_TRUE(option("optGenesis")->isChecked());
-    view.selectedRow = 1;
+    view.selectedFile = 1;
     clickPicture("Image2");
-    EXPECT_EQ(fileEntries().at(view.selectedRow.value()), "x.smd.bak") << "the selected emulator's picture leaves the list as it is";
+    EXPECT_EQ(fileEntries().at(view.selectedFile.value()), "x.smd.bak") << "the selected emulator's picture leaves the list as it is";
 
     std::filesystem::remove_all(dir.file("r/snes"));
     clickPicture("Image1");

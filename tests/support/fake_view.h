@@ -29,8 +29,9 @@ public:
     std::array<Emulator, 4> emulators;
     varnix::RomList shownList = varnix::RomList::Files;
     std::shared_ptr<const std::vector<std::string>> files;
-    std::optional<std::size_t> selectedRow;
+    std::optional<std::size_t> selectedFile;
     std::shared_ptr<const varnix::DirectoryRows> directories;
+    std::optional<std::size_t> selectedDirectory;
     // The lists whose reads the view shows under way, until it is told the
     // reads have ended, and the latest read's count.
     std::vector<varnix::RomList> reading;
@@ -70,10 +71,21 @@ public:
     void showFiles(std::shared_ptr<const std::vector<std::string>> names) override
     {
         files = std::move(names);
-        selectedRow.reset();
+        selectedFile.reset();
     }
-    std::optional<std::size_t> selectedFile() const override { return selectedRow; }
-    void showDirectories(std::shared_ptr<const varnix::DirectoryRows> rows) override { directories = std::move(rows); }
+    std::optional<std::size_t> selectedRow(varnix::RomList list) const override
+    {
+        return list == varnix::RomList::Files ? selectedFile : selectedDirectory;
+    }
+    void selectRow(varnix::RomList list, std::size_t row) override
+    {
+        (list == varnix::RomList::Files ? selectedFile : selectedDirectory) = row;
+    }
+    void showDirectories(std::shared_ptr<const varnix::DirectoryRows> rows) override
+    {
+        directories = std::move(rows);
+        selectedDirectory.reset();
+    }
     void showReading(varnix::RomList list, std::shared_ptr<const varnix::ReadProgress> progress) override
     {
         reading.push_back(list);

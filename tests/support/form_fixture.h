@@ -96,7 +96,7 @@ protected:
         const auto entries = fileEntries();
         const auto found = std::find(entries.begin(), entries.end(), name);
         ASSERT_NE(found, entries.end()) << name;
-        view.selectedRow = static_cast<std::size_t>(found - entries.begin());
+        view.selectedFile = static_cast<std::size_t>(found - entries.begin());
     }
     bool showsFiles() const { return view.shownList == varnix::RomList::Files; }
     bool showsDirs() const { return view.shownList == varnix::RomList::Directories; }
