@@ -102,7 +102,16 @@ TEST_F(ReadOrder, RandomActsAndReadEndsLeaveTheWindowAsTheLastChoiceHasIt)
                 form->Dir1_DblClick(pick(directoryEntries().size()));
             } else if (act == 4) {
                 if (!fileEntries().empty()) {
-                    view.selectedFile = pick(fileEntries().size());
+                    // Chosen by a click, or by typing the start of a name after a pause.
+                    const auto wanted = pick(fileEntries().size());
+                    if (pick(2) == 0 || form->readUnderWay()) {
+                        view.selectedFile = wanted;
+                    } else {
+                        const auto typed = fileEntries()[wanted].substr(0, 1 + pick(3));
+                        form->listTyped(RomList::Files, typed, static_cast<std::uint32_t>(step) * 2000);
+                        if (!view.selectedFile || fileEntries()[*view.selectedFile].rfind(typed, 0) != 0)
+                            return broken("typing " + typed + " selected no row that starts with it");
+                    }
                     played = fileEntries()[*view.selectedFile];
                 }
                 const auto selected = form->selectedEmulator();
@@ -220,6 +229,18 @@ TEST_F(ReadOrder, ASetupGivesUpTheReadItsEmulatorsChoiceStillMakes)
     EXPECT_TRUE(view.messages.empty()) << "the failure of a read given up is never shown";
     EXPECT_TRUE(option("optMAME")->isEnabled());
     EXPECT_EQ(fileEntries(), std::vector<std::string>{"x.zip"});
+}
+
+TEST_F(ReadOrder, ALetterTypedWhileAReadIsUnderWayFindsNothingAndIsNotKept)
+{
+    option("optMAME")->click();  // GALAGA.ZIP, pacman.zip
+    form->listTyped(RomList::Files, "p", 1000);
+    EXPECT_FALSE(view.selectedFile);
+    endRead(dir.file("r/mame"));
+    form->listTyped(RomList::Files, "a", 1100);
+    EXPECT_FALSE(view.selectedFile) << "\"pa\" would be pacman.zip";
+    form->listTyped(RomList::Files, "g", 1200);
+    EXPECT_FALSE(view.selectedFile) << "\"ag\" finds nothing";
 }
 
 TEST_F(ReadOrder, AReadHeldWhenTheWindowGoesEndsIntoNothing)
