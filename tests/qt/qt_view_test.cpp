@@ -55,13 +55,18 @@ class DrawnTexts final : public QImage, QPaintEngine {
 public:
     explicit DrawnTexts(QSize size) : QImage(size, Format_RGB32), QPaintEngine(AllFeatures) {}
     QStringList texts;
+    QList<qreal> lefts;  // where each text starts
 
     QPaintEngine* paintEngine() const override { return const_cast<DrawnTexts*>(this); }
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
     void updateState(const QPaintEngineState&) override {}
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-    void drawTextItem(const QPointF&, const QTextItem& item) override { texts << item.text(); }
+    void drawTextItem(const QPointF& at, const QTextItem& item) override
+    {
+        texts << item.text();
+        lefts << painter()->transform().map(at).x();
+    }
     Type type() const override { return User; }
 };
 
@@ -223,6 +228,7 @@ TEST_F(QtViewTest, TheRomDirectoryBoxBrowsesForAFolderFromWhatItsTextNames)
     dir.write("r/snes/sub/a.smc", "");
     const auto path = [&](const char* name) { return QString::fromStdString(dir.file(name)); };
     QStringList texts;
+    QList<qreal> lefts;  // where each text starts
     // Browse, then OK (the folder the dialog starts in) or Cancel, and read
     // the box's text after.
     const auto browse = [&](QLineEdit* field, const QString& text, const char* answer) {
@@ -311,4 +317,70 @@ TEST(QtWindowTasks, ATaskPostedOnAWorkerRunsOnTheWindowsThreadAndTheOnesLeftAtTh
     EXPECT_EQ(held.use_count(), 1) << "freed, unrun, as the window went";
     EXPECT_FALSE(queue->post([held] {}));
     EXPECT_EQ(held.use_count(), 1);
+}
+
+TEST_F(QtViewTest, LettersTypedInARowFindARowUntilAPauseAndOtherKeysStayTheLists)
+{
+    for (int i = 0; i < 60; ++i)
+        dir.write("r/snes/a" + std::to_string(100 + i) + ".smc", "");
+    for (const char* name : {"sf2.smc", "sf2ce.smc", "zelda.smc"})
+        dir.write(std::string("r/snes/") + name, "");
+    clickAt(control<QRadioButton>("optSnes"));
+    auto* files = control<FileListBox>("fileRoms");
+    const auto press = [](QWidget* list, const QString& text, ulong timeMs, Qt::KeyboardModifiers modifiers = {}) {
+        QKeyEvent key(QEvent::KeyPress, 0, modifiers, text);
+        key.setTimestamp(timeMs);
+        QApplication::sendEvent(list, &key);
+    };
+    const auto selected = [](RomListBox* list) {
+        const auto row = list->selectedRow();
+        return row ? list->model()->index(static_cast<int>(*row), 0).data().toString() : QString();
+    };
+    for (const char c : std::string("SF2c"))
+        press(files, QString(QChar(c)), 1000);
+    EXPECT_EQ(selected(files), "sf2ce.smc");
+    EXPECT_TRUE(files->viewport()->rect().contains(files->visualRect(files->currentIndex()))) << "scrolled into view";
+    press(files, "z", 1999);
+    EXPECT_EQ(selected(files), "sf2ce.smc") << "\"sf2cz\" finds nothing";
+    press(files, "z", 2999);
+    EXPECT_EQ(selected(files), "zelda.smc") << "after a pause, a new search";
+
+    press(files, "p", 3000, Qt::AltModifier);
+    press(files, "a", 3000, Qt::ControlModifier);
+    EXPECT_EQ(selected(files), "zelda.smc") << "shortcuts are not typed";
+    QTest::keyClick(files, Qt::Key_Home);
+    EXPECT_EQ(selected(files), "a100.smc") << "the list's own keys";
+    QInputMethodEvent composed;
+    composed.setCommitString("sf2");
+    QApplication::sendEvent(files, &composed);
+    EXPECT_EQ(selected(files), "sf2.smc") << "an input method's text";
+
+    // The directory list's rows are its directories' names; the indent is drawn.
+    clickAt(control<ClickLabel>("Image3"));
+    auto* games = control<DirListBox>("Dir1");
+    const int rows = games->model()->rowCount();
+    const auto row = [&](int i) { return games->model()->index(i, 0); };
+    EXPECT_EQ(row(rows - 2).data().toString(), "neo");
+    EXPECT_EQ(row(rows - 1).data(Qt::AccessibleTextRole).toString(), "mslug");
+    DrawnTexts drawn(games->viewport()->size());
+    QPainter painter(&drawn);
+    for (int i = 0; i < rows; ++i) {
+        QStyleOptionViewItem option;
+        option.initFrom(games);
+        option.widget = games;
+        option.rect = games->visualRect(row(i));
+        games->itemDelegate()->paint(&painter, option, row(i));
+    }
+    painter.end();
+    ASSERT_EQ(drawn.texts.size(), rows);
+    EXPECT_EQ(drawn.texts.last(), "mslug");
+    for (int i = 1; i < rows; ++i)
+        EXPECT_GT(drawn.lefts[i], drawn.lefts[i - 1]) << "each row one deeper than the one above";
+    press(games, "m", 4000);
+    press(games, "s", 4100);
+    EXPECT_EQ(selected(games), "mslug");
+    const QPoint where = games->visualRect(games->currentIndex()).center();
+    QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, where);
+    QTest::mouseDClick(games->viewport(), Qt::LeftButton, {}, where);
+    EXPECT_EQ(form->directoryListPath(), dir.file("r/neo/mslug"));
 }
