@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,9 @@ private:
         HWND list;
         WNDPROC previous;
         Typed typed;
+        // The time of the key pressed last, until it is let go: the
+        // character it types is posted for it later.
+        std::optional<DWORD> keyDownMs;
     };
     static LRESULT CALLBACK listProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam);
 

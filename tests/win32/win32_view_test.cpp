@@ -119,6 +119,9 @@ protected:
         record.set(Field::SnesParams, "-s");
         record.set(Field::MameExe, dir.file("mame.exe"));
         record.set(Field::MameRomDir, dir.file("r/snes"));
+        dir.write("r/neo/mslug/m.p1", "");
+        record.set(Field::NeoRageExe, dir.file("neo.exe"));
+        record.set(Field::NeoRageRomDir, dir.file("r/neo"));
         dir.write("start/varnix.dat", std::string(record.bytes()));
         dir.write("program/keep", "");
         view.attach(form);
@@ -374,7 +377,7 @@ TEST_P(Win32ViewTest, TheOptionButtonsAreOneTabStopAndTheFocusComesBackAfterABox
     auto ok = pressEnter();
     SendMessageA(view.control("optSnes"), BM_CLICK, 0, 0);
     ok.join();
-    EXPECT_EQ(optionStops(), std::vector<std::string_view>{"optMAME"});
+    EXPECT_EQ(optionStops(), std::vector<std::string_view>{"optNeoRage"});
     EXPECT_TRUE(GetFocus() && IsWindowEnabled(GetFocus())) << "the focus moved on from the disabled button";
 
     SetFocus(view.control("Text4"));
@@ -592,4 +595,70 @@ TEST(Win32Queue, TasksLeftWhenTheWindowGoesAreFreedUnrunAndLaterOnesRefused)
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageA(&message);
     EXPECT_FALSE(ran);
+}
+
+TEST_P(Win32ViewTest, LettersTypedInARowFindARowUntilAPauseAndOtherKeysStayTheLists)
+{
+    for (int i = 0; i < 60; ++i)
+        dir.write("r/snes/a" + std::to_string(100 + i) + ".smc", "");
+    for (const char* name : {"sf2.smc", "sf2ce.smc", "zelda.smc"})
+        dir.write(std::string("r/snes/") + name, "");
+    const bool japanese = GetACP() == 932;
+    const std::string katakana = "\x83\x41.smc";  // its second byte is "A"
+    if (japanese)
+        dir.write("r/snes/" + katakana, "");
+    SendMessageA(view.control("optSnes"), BM_CLICK, 0, 0);
+    HWND files = view.control("fileRoms");
+    SetForegroundWindow(view.window());
+    SetFocus(files);
+    // Keys come as the keyboard's do, each with its own time, through the
+    // window's own loop.
+    const auto press = [&](const std::wstring& text, DWORD timeMs) {
+        for (const wchar_t c : text) {
+            INPUT keys[2] = {};
+            for (auto& key : keys) {
+                key.type = INPUT_KEYBOARD;
+                key.ki = {0, static_cast<WORD>(c), KEYEVENTF_UNICODE, timeMs, 0};
+            }
+            keys[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+            SendInput(2, keys, sizeof(INPUT));
+        }
+        PostMessageA(view.window(), WM_NULL, 0, 0);
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (!IsDialogMessageA(view.window(), &message)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+        }
+    };
+    const auto selected = [&](HWND list) {
+        char name[64] = {};
+        const int row = ListBox_GetCurSel(list);
+        if (row != LB_ERR)
+            ListBox_GetText(list, row, name);
+        return std::string(name);
+    };
+    press(L"SF2c", 100000);
+    EXPECT_EQ(selected(files), "sf2ce.smc");
+    RECT shown, row;
+    GetClientRect(files, &shown);
+    ListBox_GetItemRect(files, ListBox_GetCurSel(files), &row);
+    EXPECT_TRUE(row.top >= shown.top && row.bottom <= shown.bottom) << "scrolled into view";
+    press(L"z", 100999);
+    EXPECT_EQ(selected(files), "sf2ce.smc") << "\"sf2cz\" finds nothing";
+    press(L"z", 101999);
+    EXPECT_EQ(selected(files), "zelda.smc") << "after a pause, a new search";
+    if (japanese) {
+        press(L"\x30a2", 103000);
+        EXPECT_EQ(selected(files), katakana);
+    }
+
+    SendMessageA(view.control("optNeoRage"), BM_CLICK, 0, 0);
+    HWND games = view.control("Dir1");
+    SetFocus(games);
+    press(L"ms", 105000);
+    EXPECT_EQ(selected(games), "mslug");
+    command(games, LBN_DBLCLK);
+    EXPECT_EQ(form.directoryListPath(), dir.file("r/neo/mslug"));
 }
