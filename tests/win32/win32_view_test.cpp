@@ -606,7 +606,7 @@ TEST_P(Win32ViewTest, LettersTypedInARowFindARowUntilAPauseAndOtherKeysStayTheLi
     const bool japanese = GetACP() == 932;
     const std::string katakana = "\x83\x41.smc";  // its second byte is "A"
     if (japanese)
-        dir.write("r/snes/" + katakana, "");
+        std::ofstream(std::filesystem::path(dir.file("r/snes")) / L"\x30A2.smc");
     SendMessageA(view.control("optSnes"), BM_CLICK, 0, 0);
     HWND files = view.control("fileRoms");
     SetForegroundWindow(view.window());
@@ -649,10 +649,6 @@ TEST_P(Win32ViewTest, LettersTypedInARowFindARowUntilAPauseAndOtherKeysStayTheLi
     EXPECT_EQ(selected(files), "sf2ce.smc") << "\"sf2cz\" finds nothing";
     press(L"z", 101999);
     EXPECT_EQ(selected(files), "zelda.smc") << "after a pause, a new search";
-    if (japanese) {
-        press(L"\x30a2", 103000);
-        EXPECT_EQ(selected(files), katakana);
-    }
 
     SendMessageA(view.control("optNeoRage"), BM_CLICK, 0, 0);
     HWND games = view.control("Dir1");
@@ -661,4 +657,12 @@ TEST_P(Win32ViewTest, LettersTypedInARowFindARowUntilAPauseAndOtherKeysStayTheLi
     EXPECT_EQ(selected(games), "mslug");
     command(games, LBN_DBLCLK);
     EXPECT_EQ(form.directoryListPath(), dir.file("r/neo/mslug"));
+    if (!japanese)
+        return;
+    // A double-byte character whole, as an input method sends it. (Wine
+    // posts the two bytes a key types for it each on its own, and the lead
+    // byte arrives as another character.)
+    SendMessageA(view.control("optSnes"), BM_CLICK, 0, 0);
+    SendMessageA(files, WM_IME_CHAR, 0x8341, 0);
+    EXPECT_EQ(selected(files), katakana);
 }
