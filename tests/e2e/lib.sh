@@ -156,3 +156,25 @@ a_failing_read_waits_for_the_open_box() {  # a_failing_read_waits_for_the_open_b
   wait "$strace_pid" 2>/dev/null || true
   strace_pid=
 }
+
+# A full set: COUNT zips named from c0000.zip, and sf2ce.zip, in MAME-DIR.
+# MAME is chosen anew, its first row picked and "sf2c" typed: the letters
+# find the game together, not each on its own ("c" would find c0000.zip).
+# PLAY must start it as log line N.
+type_a_name_and_play() {  # type_a_name_and_play WINDOW MAME-DIR COUNT LOG N
+  local window=$1 i
+  for ((i = 0; i < $3; i++)); do : >"$2/$(printf 'c%04d.zip' "$i")"; done
+  : >"$2/sf2ce.zip"
+  click_twips "$window" 240 2520  # SNES
+  click_twips "$window" 240 4380  # MAME, read anew
+  sleep 1
+  click_twips "$window" 6600 2040
+  xdotool type --delay 60 sf2c
+  click_twips "$window" 7200 6060
+  wait_for_log_lines "$4" "$5"
+  python3 - "$4" "$5" <<'PYTHON' || fail "typing sf2c did not start sf2ce"
+import json, sys
+line = open(sys.argv[1], encoding="utf-8", errors="surrogateescape").read().splitlines()[int(sys.argv[2]) - 1]
+sys.exit(0 if json.loads(line)["argv"][-1] == "sf2ce" else "started " + line)
+PYTHON
+}

@@ -4,7 +4,7 @@
 # picks a ROM whose name holds blanks and shell syntax, types parameters and
 # presses PLAY, then does the same for MAME, then saves; then MAME's folder
 # is read slowly and SNES chosen meanwhile; then MAME's read fails late while
-# PLAY's box is open. The demo emulator logs the
+# PLAY's box is open; a game found among 3,000 by typing its name. The demo emulator logs the
 # arguments and working directory it received.
 set -euo pipefail
 program=$(realpath "$1")
@@ -85,7 +85,8 @@ read_field() { LC_ALL=C dd if="$saved" bs=1 skip="$1" count="$2" 2>/dev/null; }
 [ "$(read_field 490 50)" = "$(field '-window -skip' 50)" ] || fail "MAME parameters not saved at their offset"
 [ "$(read_field 150 50)" = "$(field "$work/roms/snes" 50)" ] || fail "the SNES ROM directory did not lose its separator"
 
-choose_another_during_a_slow_read "$window" "$pid" "$work/roms/mame" "$VARNIX_DEMO_LOG" 2
+type_a_name_and_play "$window" "$work/roms/mame" 3000 "$VARNIX_DEMO_LOG" 3
+choose_another_during_a_slow_read "$window" "$pid" "$work/roms/mame" "$VARNIX_DEMO_LOG" 3
 a_failing_read_waits_for_the_open_box "$window" "$pid" "$work/roms/mame"
 
 exit_and_wait "$window"

@@ -2,7 +2,7 @@
 # Drives varnix.exe under Wine as a user would, on a virtual display: first
 # without a varnix.dat (the message comes before the window), then with SNES
 # and MAME set up with the stand-in emulator: pick a ROM, type parameters,
-# PLAY, for each; save; SNES chosen while MAME's folder is read slowly;
+# PLAY, for each; save; a game found among 3,000 by typing its name; SNES chosen while MAME's folder is read slowly;
 # exit. The stand-in logs what it was started with.
 # Needs WINEPREFIX set to a prefix that has been booted.
 set -euo pipefail
@@ -102,7 +102,8 @@ done
 
 # Wine runs the program in a process of its own, named by its Windows path
 # (64-bit) or by the name it was started with (32-bit).
-choose_another_during_a_slow_read "$window" "$(pgrep -n -f '(^|\\)varnix\.exe$')" "$work/roms/mame" "$work/log.jsonl" 2
+type_a_name_and_play "$window" "$work/roms/mame" 3000 "$work/log.jsonl" 3
+choose_another_during_a_slow_read "$window" "$(pgrep -n -f '(^|\\)varnix\.exe$')" "$work/roms/mame" "$work/log.jsonl" 3
 
 exit_and_wait "$window"
 echo "1 passed, 0 failed"
