@@ -1,16 +1,19 @@
 // How fast the ROM lists fill and draw their rows on screen, against a raw baseline that only reads the
-// directory, filters with the same case-insensitive wildcards and sorts.
+// directory, filters with the same case-insensitive wildcards and sorts; and how fast a name typed into
+// a list of 50,000 finds its row.
 //
 //   build/bench/list_bench            (QT_QPA_PLATFORM=offscreen is set here)
 #include "core/emulator_table.h"
 #include "core/form1.h"
 #include "core/name_matching.h"
+#include "core/type_ahead.h"
 #include "qt/file_list_box.h"
 #include "qt/qt_view.h"
 #include "system/machine.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 
 #include <benchmark/benchmark.h>
 
@@ -194,8 +197,54 @@ void Dir1(benchmark::State& state)
                                       "Dir1");
 }
 
+// The rule alone, over names that all start alike: the worst case, no row
+// found, looks at every one.
+void TypedRow(benchmark::State& state)
+{
+    auto names = rawListing(romDirectory(static_cast<int>(state.range(0))), false, "*.zip");
+    const varnix::RowName nameAt = [&names](std::size_t row) -> std::string_view { return names[row]; };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(varnix::typedRow(names.size(), nameAt, 7, "gamf"));
+        benchmark::DoNotOptimize(varnix::typedRow(names.size(), nameAt, 7, "GAME04999"));
+    }
+}
+
+// The user's path: a key typed into the list of 50,000, the row found,
+// selected, scrolled to and the list drawn. Half the keys find the last rows,
+// half find nothing.
+void TypeAhead(benchmark::State& state)
+{
+    BenchSystem system(varnix::kMame, romDirectory(static_cast<int>(state.range(0))));
+    varnix::QtView view;
+    system.readOffThreadFor(view);
+    varnix::Form1 form(view, system);
+    view.attach(form);
+    form.Form_Load();
+    auto* list = view.findChild<varnix::FileListBox*>(QStringLiteral("fileRoms"));
+    list->resize(153, 250);
+    list->show();
+    form.optionClicked(varnix::kMame);
+    waitForRead(form);
+    list->doItemsLayout();
+    QImage shown(153, 250, QImage::Format_RGB32);
+    ulong timeMs = 0;
+    bool found = false;
+    for (auto _ : state) {
+        timeMs += 2 * varnix::kTypingPauseMs;  // each key a new search
+        found = !found;
+        QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, found ? QStringLiteral("game04999") : QStringLiteral("x"));
+        key.setTimestamp(timeMs);
+        QApplication::sendEvent(list, &key);
+        list->viewport()->render(&shown);
+    }
+    if (!list->selectedRow())
+        state.SkipWithError("no row was found");
+}
+
 }  // namespace
 
+BENCHMARK(TypedRow)->Arg(50000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(TypeAhead)->Arg(50000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RawFiles)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FileRoms)->Arg(1000)->Arg(10000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FileRomsLongNames)->Arg(50000)->Unit(benchmark::kMillisecond);

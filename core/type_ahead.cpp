@@ -15,6 +15,12 @@ char lower(char c)
 // they are, since its second byte can be that of a capital letter.
 bool sameCharacterAt(std::string_view a, std::string_view b, std::size_t at, std::size_t& end)
 {
+    // An ASCII byte where a character starts is a character of its own in
+    // every code page: most names are told apart without asking the rule.
+    if (at < b.size() && static_cast<unsigned char>(a[at]) < 0x80 && static_cast<unsigned char>(b[at]) < 0x80) {
+        end = at + 1;
+        return lower(a[at]) == lower(b[at]);
+    }
     end = nextWholeCharacter(a, at);
     if (at >= b.size() || nextWholeCharacter(b, at) != end)
         return false;
