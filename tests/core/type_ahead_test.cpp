@@ -56,6 +56,10 @@ TEST(TypeAhead, TheTypedTextFindsTheFirstRowFromTheSelectedOneOnAndOneLetterStep
         EXPECT_EQ(found(names, row.selected, row.typed), row.row)
             << row.typed << " from " << (row.selected ? std::to_string(*row.selected) : "none");
     EXPECT_EQ(found({}, std::nullopt, "a"), std::nullopt);
+    EXPECT_EQ(found({"a.zip"}, std::nullopt, "A"), 0u);
+    const std::vector<std::string> twins{"aa.zip", "ab.zip"};
+    EXPECT_EQ(found(twins, std::nullopt, "a"), 0u) << "none selected: the first from the top";
+    EXPECT_EQ(found(twins, 6, "a"), 0u) << "a row past the end is none";
 }
 
 TEST(TypeAhead, OnlyWholeCharactersMatch)
