@@ -85,7 +85,6 @@ void RomLists::begin(RomList list, const std::string& directory,
     // shows meanwhile, in either list.
     m_noticeShown = true;
     emptied(list) = true;
-    typed(list).clear();
     m_view.showRomList(list);
     m_view.showReading(list, std::move(progress));
     if (list == RomList::Files)
@@ -170,10 +169,8 @@ void RomLists::showAsSettled(RomList list)
 std::optional<std::size_t> RomLists::findTyped(RomList list, std::optional<std::size_t> selected,
                                                std::string_view characters, std::optional<std::uint32_t> timeMs)
 {
-    if (underWay()) {
-        typed(list).clear();
-        return std::nullopt;
-    }
+    if (underWay())
+        return std::nullopt;  // the list shows anew when the read ends, and forgets what was typed
     const auto& text = typed(list).add(characters, timeMs);
     if (list == RomList::Files)
         return typedRow(m_files->size(), [this](std::size_t row) -> std::string_view { return (*m_files)[row]; },

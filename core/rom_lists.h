@@ -66,7 +66,7 @@ public:
 
     // The row of `list` that `characters`, typed into it at `timeMs`, find
     // with the letters typed before them. While a read is under way the
-    // lists show nothing to find, and what is typed is not kept.
+    // lists show nothing to find.
     std::optional<std::size_t> findTyped(RomList list, std::optional<std::size_t> selected,
                                          std::string_view characters, std::optional<std::uint32_t> timeMs);
 

@@ -102,37 +102,3 @@ TEST_F(Selection, AFirstNeoRageFailureShowsTheStartDirectory)
     ASSERT_TRUE(view.directories) << "read and shown, not only remembered";
     EXPECT_EQ(view.directories->chain.path(), dir.file("start"));
 }
-
-TEST_F(Selection, LettersTypedIntoAListSelectTheRowTheyFindAndPlayStartsIt)
-{
-    const auto type = [&](RomList list, const char* characters, std::uint32_t timeMs) {
-        form->listTyped(list, characters, timeMs);
-    };
-    option("optMAME")->click();  // GALAGA.ZIP, pacman.zip
-    type(RomList::Files, "P", 1000);
-    type(RomList::Files, "a", 1200);
-    EXPECT_EQ(view.selectedFile, 1u);
-    type(RomList::Files, "x", 1300);
-    EXPECT_EQ(view.selectedFile, 1u) << "no match leaves the selection where it was";
-    play();
-    ASSERT_EQ(system.starts.size(), 1u);
-    EXPECT_TRUE(system.starts[0].line.ends_with(" pacman")) << system.starts[0].line;
-
-    type(RomList::Files, "g", 1400);
-    EXPECT_EQ(view.selectedFile, 1u) << "\"paxg\" finds nothing";
-    option("optSnes")->click();  // other rows: what was typed is forgotten
-    type(RomList::Files, "b", 1500);
-    EXPECT_EQ(view.selectedFile, 1u) << "b.SFC";
-
-    // The directory list finds its directories' names, the chain's too.
-    option("optNeoRage")->click();
-    const auto rows = directoryEntries();
-    type(RomList::Directories, "msl", 9000);
-    ASSERT_TRUE(view.selectedDirectory);
-    EXPECT_EQ(rows.at(*view.selectedDirectory), "mslug");
-    type(RomList::Directories, "VARNIX-T", 20000);
-    const auto temp = std::filesystem::path(dir.file("r")).parent_path();
-    EXPECT_EQ(rows.at(view.selectedDirectory.value()), temp.filename().string()) << "after a pause, a new search";
-    form->Dir1_DblClick(*view.selectedDirectory);
-    EXPECT_EQ(form->directoryListPath(), temp.string());
-}

@@ -81,11 +81,7 @@ public:
     {
         (list == varnix::RomList::Files ? selectedFile : selectedDirectory) = row;
     }
-    void showDirectories(std::shared_ptr<const varnix::DirectoryRows> rows) override
-    {
-        directories = std::move(rows);
-        selectedDirectory.reset();
-    }
+    void showDirectories(std::shared_ptr<const varnix::DirectoryRows> rows) override { directories = std::move(rows); }
     void showReading(varnix::RomList list, std::shared_ptr<const varnix::ReadProgress> progress) override
     {
         reading.push_back(list);
