@@ -41,9 +41,8 @@ std::optional<std::size_t> RomListBox::selectedRow() const
 
 void RomListBox::selectRow(std::size_t row)
 {
-    const QModelIndex index = model()->index(static_cast<int>(row), 0);
-    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    scrollTo(index);
+    // The current row, once moved, is scrolled into view by the list itself.
+    selectionModel()->setCurrentIndex(model()->index(static_cast<int>(row), 0), QItemSelectionModel::ClearAndSelect);
 }
 
 void RomListBox::keyPressEvent(QKeyEvent* event)
