@@ -566,6 +566,7 @@ TEST_P(Win32ViewTest, ALongListFillsASliceAtATimeAndANewOneReplacesItAnyTime)
     view.showFiles(many);
     view.showFiles(std::make_shared<const std::vector<std::string>>(std::vector<std::string>{"one.zip"}));
     view.showFiles(many);
+    view.selectRow(RomList::Files, 49999);  // typed for while the list fills
     MSG message;
     for (int tries = 0; tries < 2000 && view.listsFilling(); ++tries)
         while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
@@ -575,6 +576,7 @@ TEST_P(Win32ViewTest, ALongListFillsASliceAtATimeAndANewOneReplacesItAnyTime)
     char name[32] = {};
     ListBox_GetText(files, 49999, name);
     EXPECT_STREQ(name, "game49999.zip") << "held as strings, for screen readers";
+    EXPECT_EQ(ListBox_GetCurSel(files), 49999);
 }
 
 TEST(Win32Queue, TasksLeftWhenTheWindowGoesAreFreedUnrunAndLaterOnesRefused)
