@@ -235,6 +235,11 @@ TEST_F(ReadOrder, LettersTypedFindRowsOfTheListAsItShowsAndNoneWhileAReadIsUnder
     option("optMAME")->click();
     form->listTyped(RomList::Files, "b", 1200);
     EXPECT_FALSE(view.selectedFile) << "not in the names the read will replace";
+    option("optNeoRage")->click();
+    while (!system.heldReads.empty())
+        system.endRead(0);
+    form->listTyped(RomList::Directories, "MSL", 1300);
+    EXPECT_EQ(directoryEntries().at(view.selectedDirectory.value()), "mslug");
 }
 
 TEST_F(ReadOrder, AReadHeldWhenTheWindowGoesEndsIntoNothing)
