@@ -27,6 +27,12 @@ std::size_t nextCharacter(std::string_view text, std::size_t at);
 // the installed rule, or else a well-formed UTF-8 sequence whole.
 std::size_t nextWholeCharacter(std::string_view text, std::size_t at);
 
+// An ASCII capital letter lowered; every other byte as it is.
+inline char lowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // A well-formed UTF-8 sequence is one character; any other byte is one.
 std::size_t utf8CharacterLength(std::string_view text, std::size_t at);
 

@@ -1,15 +1,12 @@
 #include "core/name_matching.h"
 
+#include "core/characters.h"
+
 #include <algorithm>
 #include <cstdint>
 
 namespace varnix {
 namespace {
-
-char lower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 bool isDigit(char c)
 {
@@ -26,7 +23,7 @@ std::string sortKey(std::string_view name)
     key.reserve(name.size() + 4);
     for (std::size_t i = 0; i < name.size();) {
         if (!isDigit(name[i])) {
-            key += lower(name[i++]);
+            key += lowerAscii(name[i++]);
             continue;
         }
         auto end = i;
@@ -71,7 +68,7 @@ bool matchesWildcard(std::string_view name, std::string_view pattern)
         if (p < pattern.size() && pattern[p] == '*') {
             starP = p++;
             starN = n;
-        } else if (p < pattern.size() && (pattern[p] == '?' || lower(pattern[p]) == lower(name[n]))) {
+        } else if (p < pattern.size() && (pattern[p] == '?' || lowerAscii(pattern[p]) == lowerAscii(name[n]))) {
             ++n;
             ++p;
         } else if (starP != std::string_view::npos) {
@@ -113,7 +110,7 @@ bool nameLess(std::string_view a, std::string_view b)
             j = bEnd;
             continue;
         }
-        const char ca = lower(a[i]), cb = lower(b[j]);
+        const char ca = lowerAscii(a[i]), cb = lowerAscii(b[j]);
         if (ca != cb)
             return static_cast<unsigned char>(ca) < static_cast<unsigned char>(cb);
         ++i;

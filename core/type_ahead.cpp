@@ -5,11 +5,6 @@
 namespace varnix {
 namespace {
 
-char lower(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Whether `a` and `b` hold the same character at `at`, where it ends in both.
 // A single byte is lowered; the bytes of a longer character are compared as
 // they are, since its second byte can be that of a capital letter.
@@ -19,13 +14,13 @@ bool sameCharacterAt(std::string_view a, std::string_view b, std::size_t at, std
     // every code page: most names are told apart without asking the rule.
     if (at < b.size() && static_cast<unsigned char>(a[at]) < 0x80 && static_cast<unsigned char>(b[at]) < 0x80) {
         end = at + 1;
-        return lower(a[at]) == lower(b[at]);
+        return lowerAscii(a[at]) == lowerAscii(b[at]);
     }
     end = nextWholeCharacter(a, at);
     if (at >= b.size() || nextWholeCharacter(b, at) != end)
         return false;
     if (end - at == 1)
-        return lower(a[at]) == lower(b[at]);
+        return lowerAscii(a[at]) == lowerAscii(b[at]);
     return a.substr(at, end - at) == b.substr(at, end - at);
 }
 
