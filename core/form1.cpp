@@ -1,6 +1,7 @@
 #include "core/form1.h"
 
 #include "core/browse_start.h"
+#include "core/characters.h"
 #include "core/command_line.h"
 #include "core/emulator_table.h"
 #include "core/failure.h"
@@ -38,8 +39,8 @@ std::string replaceUnreadConfigQuestion(const std::string& path)
 bool maySameFile(const std::string& a, const std::string& b)
 {
     // ASCII letters only: a byte of a double-byte character is no letter.
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](char x, char y) { return lower(x) == lower(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 const std::string kIncorrectDirectoryMessage = "Incorrect directory please run setup!";
 const std::string kNoFileSelectedMessage = "No file selected!";

@@ -19,8 +19,10 @@ struct Descriptor {
     int fd = -1;
     ~Descriptor()
     {
+        const int error = errno;  // a failure being reported keeps its reason
         if (fd >= 0)
             ::close(fd);
+        errno = error;
     }
 };
 
@@ -53,13 +55,13 @@ int openRegular(const std::string& path)
         errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
         return -1;
     }
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd >= 0 && (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {  // replaced meanwhile
-        ::close(fd);
+    // Held from the open on, so that no way out leaves it open.
+    Descriptor file{open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY)};
+    if (file.fd >= 0 && (fstat(file.fd, &info) != 0 || !S_ISREG(info.st_mode))) {  // replaced meanwhile
         errno = EINVAL;
         return -1;
     }
-    return fd;
+    return std::exchange(file.fd, -1);
 }
 
 void writeAll(int fd, std::string_view bytes, const std::string& path)

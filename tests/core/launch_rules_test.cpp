@@ -131,6 +131,9 @@ TEST(PathNames, RelativeDirectoriesResolveAgainstTheStartAndChainsStartAtTheRoot
         EXPECT_EQ(splitAbsolutePath(chain.path()).path(), chain.path()) << row.guards;
     }
     EXPECT_EQ(resolvePath(start, ""), "") << "the empty text names no directory";
+#ifdef _WIN32
+    EXPECT_EQ(splitAbsolutePath("\\\\srv\\\\neogeo").root, "\\\\srv\\") << "a root ends in one separator";
+#endif
 }
 
 TEST(PathNames, DirectoryRowsAreTheChainFromTheRootThenTheSubdirectories)

@@ -31,6 +31,7 @@ TEST(MiddleCut, ALongNameKeepsItsStartAndItsRegionOrRevision)
         { "Final Fantasy III (USA).sfc", 22, "Final Fant...(USA).sfc" },
         { "Super Mario World (U) [!].smc", 16, "Super ...[!].smc" },
         { "Legend of Zelda (USA) (Rev 1).sfc", 12, "Legen....sfc" }, // no room for the group: the extension stays
+        { "abcdefghijkl.smc", 10, "abc....smc" }, // the extension whole, though more than half the room
         { "averyveryverylongdirectory", 11, "aver...tory" }, // neither: cut in the middle
         { "Metal Slug X (v1.1)", 14, "Metal...(v1.1)" }, // a dot inside a group starts no extension
         { "Final Fantasy III (USA) (Rev 1).sfc", 14, "...(Rev 1).sfc" }, // the group just fits: it stays
@@ -65,7 +66,10 @@ TEST(MiddleCut, CutsOnlyBetweenCharacters)
     setCharacterLength(utf8CharacterLength);
     const auto shown
         = cutInTheMiddle("\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9.smc", "\xe2\x80\xa6", 12, bytes);
+    // The end's characters are wider than the start's: it is measured from the end.
+    const auto wideEnd = cutInTheMiddle("abcdef\xc3\xa9\xc3\xa9\xc3\xa9", "\xe2\x80\xa6", 11, bytes);
     setCharacterLength(nullptr);
     useSystemEncoding(); // the system's own again, where it has one
     EXPECT_EQ(shown, "\xc3\xa9\xc3\xa9\xe2\x80\xa6.smc");
+    EXPECT_EQ(wideEnd, "abcd\xe2\x80\xa6\xc3\xa9\xc3\xa9");
 }

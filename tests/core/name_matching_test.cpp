@@ -19,6 +19,8 @@ TEST(NameMatching, WildcardsMatchWithoutRegardToCase)
         {"abxc", "a*c", true},          {"ab", "a*b*c", false},          {"", "*", true},
         // A name's own "*" (Linux allows it) is a character like any other.
         {"*x.zip", "*.zip", true},      {"*", "*", true},                {"*ab", "*b", true},
+        // A mismatch before any "*" ends the match.
+        {"b.zip", "a*", false},         {"abc", "abd", false},
     };
     for (const auto& row : rows)
         EXPECT_EQ(matchesWildcard(row.name, row.pattern), row.matches) << row.name << " ~ " << row.pattern;
@@ -48,4 +50,10 @@ TEST(NameMatching, TheQuickSortKeepsTheOrderOfTheComparison)
         sortNames(sorted);
         EXPECT_EQ(sorted, expected) << "starting from " << names[shift];
     }
+    for (const auto& name : names)
+        EXPECT_FALSE(nameLess(name, name)) << "a strict order: no name sorts before itself, " << name;
+    // A name read out of a longer text ends where its view ends.
+    const std::string_view text = "a0b", a(text.data(), 1), a0(text.data(), 2);
+    EXPECT_TRUE(nameLess(a, text) && nameLess(a, a0) && nameLess(a0, text));
+    EXPECT_FALSE(nameLess(text, a) || nameLess(a0, a));
 }

@@ -41,6 +41,13 @@ TEST_F(SaveConfig, AFileStartUpCouldNotReadIsReplacedOnlyWhenTheUserSaysYes)
     form.mnuConfig_Click();
     EXPECT_EQ(view.questions.size(), 2u) << "once written, the file is asked about no more";
     EXPECT_EQ(view.messages.size(), 1u) << "only the start-up message";
+
+    FakeSystem startedInCapitals(dir.file("program"), dir.file("PROGRAM"));
+    startedInCapitals.readFails = true;
+    Form1 capitals(view, startedInCapitals);
+    capitals.Form_Load();
+    capitals.mnuConfig_Click();
+    EXPECT_EQ(view.questions.size(), 3u) << "names that differ only in case may name one file";
 }
 
 TEST_F(SaveConfig, ASaveAsksNothingAfterAFileWasReadOrMissingOrWhenItGoesElsewhere)
