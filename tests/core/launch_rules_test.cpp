@@ -131,6 +131,11 @@ TEST(PathNames, RelativeDirectoriesResolveAgainstTheStartAndChainsStartAtTheRoot
         EXPECT_EQ(splitAbsolutePath(chain.path()).path(), chain.path()) << row.guards;
     }
     EXPECT_EQ(resolvePath(start, ""), "") << "the empty text names no directory";
+    const std::string separator(1, kPathSeparator), list(1, kWindowsPaths ? ';' : ':');
+    EXPECT_EQ(parentDirectory(start + separator + "roms"), start);
+    EXPECT_EQ(parentDirectory(separator + "roms"), separator);
+    EXPECT_EQ(splitSearchPath("ab" + list + list + "cd" + list + "e"), (std::vector<std::string>{"ab", "cd", "e"}))
+        << "an empty entry would mean the current directory";
 #ifdef _WIN32
     EXPECT_EQ(splitAbsolutePath("\\\\srv\\\\neogeo").root, "\\\\srv\\") << "a root ends in one separator";
 #endif

@@ -58,6 +58,12 @@ TEST(MiddleCut, WhereWidthsDoNotAddUpTheStartGivesWayAndTheRevisionStays)
     };
     EXPECT_EQ(cutInTheMiddle("abcdefghijkl", "...", 10, kernedAfter), "ab...jkl") << "the longer side gives way";
     EXPECT_EQ(cutInTheMiddle("abcdefghijkl", "...", 11, kernedAfter), "abc...jkl") << "the start, then the longer end";
+    EXPECT_EQ(cutInTheMiddle("abcdefghijkl", "...", 4, kernedAfter), "...") << "the start's last character too";
+    EXPECT_EQ(cutInTheMiddle("abcdefgh(", "...", 5, kerned), "...") << "the end's last character too";
+    // Wide letters: each piece is measured where it lies in the name.
+    const auto wide
+        = [](const std::string& text) { return bytes(text) + 2 * static_cast<int>(std::ranges::count(text, 'W')); };
+    EXPECT_EQ(cutInTheMiddle("abcdefghWWWW", "...", 14, wide), "abcdefgh...W");
 }
 
 TEST(MiddleCut, CutsOnlyBetweenCharacters)

@@ -29,10 +29,11 @@ TEST(NameMatching, WildcardsMatchWithoutRegardToCase)
 
 TEST(NameMatching, NamesSortWithoutRegardToCaseAndDigitsByValue)
 {
-    std::vector<std::string> names{"game10.smc", "Game2.smc", "alpha.smc", "game2.smc", "BETA.smc", "game02.smc"};
+    std::vector<std::string> names{"game10.smc", "Game2.smc", "alpha.smc", "game2.smc", "BETA.smc", "game02.smc",
+                                   "game9.smc"};
     std::sort(names.begin(), names.end(), nameLess);
     EXPECT_EQ(names, (std::vector<std::string>{"alpha.smc", "BETA.smc", "Game2.smc", "game02.smc", "game2.smc",
-                                               "game10.smc"}));
+                                               "game9.smc", "game10.smc"}));
 }
 
 TEST(NameMatching, TheQuickSortKeepsTheOrderOfTheComparison)
