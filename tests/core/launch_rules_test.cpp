@@ -136,8 +136,12 @@ TEST(PathNames, RelativeDirectoriesResolveAgainstTheStartAndChainsStartAtTheRoot
     EXPECT_EQ(parentDirectory(separator + "roms"), separator);
     EXPECT_EQ(splitSearchPath("ab" + list + list + "cd" + list + "e"), (std::vector<std::string>{"ab", "cd", "e"}))
         << "an empty entry would mean the current directory";
+    EXPECT_EQ(splitAbsolutePath("a" + separator + "roms").root, "") << "a relative path has no root";
 #ifdef _WIN32
+    EXPECT_EQ(splitAbsolutePath("D:roms").root, "") << "nor has a drive's current directory";
     EXPECT_EQ(splitAbsolutePath("\\\\srv\\\\neogeo").root, "\\\\srv\\") << "a root ends in one separator";
+    EXPECT_EQ(resolvePath(start, "D:"), "D:") << "a drive alone names its own current directory";
+    EXPECT_EQ(resolvePath(start, "\\\\"), "\\\\") << "the start of a share takes no drive";
 #endif
 }
 
